@@ -1,0 +1,36 @@
+#include "runtime/Exceptions.h"
+#include "runtime/Finalizers.h"
+#include "runtime/Runtime.h"
+#include "runtime/WeakRef.h"
+#include "ui/Application.h"
+#include "ui/Graphics.h"
+#include "ui/MenuItem.h"
+#include "ui/Timer.h"
+#include "ui/Window.h"
+
+namespace fw {
+
+namespace {
+
+template <class T>
+void Register() {
+  RuntimeRegisterClass(T::Description());
+}
+
+constexpr Initializer kFrameworkInitializers[] = {
+    &Register<Object>,           &Register<RuntimeException>, &Register<NilObjectException>,
+    &Register<IllegalCastException>, &Register<ThreadAccessingUIException>, &Register<WeakRef>,
+    &Register<Application>,      &Register<Window>,           &Register<MenuItem>,
+    &Register<MenuBar>,          &Register<QuitMenuItem>,     &Register<Timer>,
+    &Register<Graphics>,
+};
+
+}  // namespace
+
+std::span<const Initializer> FrameworkInitializers() { return kFrameworkInitializers; }
+
+void _RuntimeInitExternalClasses() {}
+
+void _InitPluginEntrypoints() {}
+
+}  // namespace fw

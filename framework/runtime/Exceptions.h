@@ -1,0 +1,59 @@
+#pragma once
+
+#include <exception>
+#include <string>
+
+#include "Object.h"
+
+namespace fw {
+
+// Exceptions are objects of the runtime too: a handler that catches one can
+// hand it on as a counted reference (see Clone).
+class RuntimeException : public Object, public std::exception {
+ public:
+  static const ClassInfo& Description();
+  const ClassInfo& Class() const override;
+
+  RuntimeException() = default;
+  explicit RuntimeException(std::string message) : message_(std::move(message)) {}
+
+  const std::string& Message() const { return message_; }
+  const char* what() const noexcept override { return message_.c_str(); }
+  virtual Ref<RuntimeException> Clone() const;
+
+ private:
+  std::string message_;
+};
+
+class NilObjectException : public RuntimeException {
+ public:
+  static const ClassInfo& Description();
+  const ClassInfo& Class() const override;
+  using RuntimeException::RuntimeException;
+  Ref<RuntimeException> Clone() const override;
+};
+
+class IllegalCastException : public RuntimeException {
+ public:
+  static const ClassInfo& Description();
+  const ClassInfo& Class() const override;
+  using RuntimeException::RuntimeException;
+  Ref<RuntimeException> Clone() const override;
+};
+
+class ThreadAccessingUIException : public RuntimeException {
+ public:
+  static const ClassInfo& Description();
+  const ClassInfo& Class() const override;
+  ThreadAccessingUIException();
+  Ref<RuntimeException> Clone() const override;
+};
+
+// Uses of a nil reference raise NilObjectException.
+template <class T>
+T& Deref(const Ref<T>& ref) {
+  if (!ref) throw NilObjectException();
+  return *ref;
+}
+
+}  // namespace fw

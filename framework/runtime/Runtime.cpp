@@ -1,0 +1,183 @@
+#include "Runtime.h"
+
+#include <QApplication>
+#include <QThread>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+#include "Finalizers.h"
+
+namespace fw {
+
+namespace {
+
+struct RuntimeState {
+  std::unique_ptr<QApplication> qtApp;
+  std::map<std::string, const ClassInfo*, std::less<>> classes;
+  Ref<Application> app;
+  ExceptionHelper exceptionHelper = nullptr;
+  double version = 0;
+  std::exception_ptr pending;
+  UnhandledExceptionReporter reporter = nullptr;
+  int exitStatus = 0;
+  bool quitRequested = false;
+};
+
+RuntimeState& State() {
+  static RuntimeState state;
+  return state;
+}
+
+void DefaultReport(std::exception_ptr exception) {
+  std::fprintf(stderr, "Unhandled exception: %s\n", DescribeException(exception).c_str());
+  std::fflush(stderr);
+  Quit(1);
+}
+
+}  // namespace
+
+void RuntimeInit(int& argc, char** argv) {
+  RuntimeState& s = State();
+  if (!QCoreApplication::instance()) {
+    // The HTML engine shares its OpenGL contexts; Qt needs this before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    s.qtApp = std::make_unique<QApplication>(argc, argv);
+  }
+  s.exitStatus = 0;
+  s.quitRequested = false;
+}
+
+void RuntimePerformInitializers(std::span<const Initializer> systemEntries) {
+  auto run = [](Initializer init) {
+    if (RuntimeHasPendingException()) return;
+    try {
+      init();
+    } catch (...) {
+      RuntimeSetPendingException(std::current_exception());
+    }
+  };
+  for (Initializer init : FrameworkInitializers()) run(init);
+  for (Initializer init : systemEntries) run(init);
+}
+
+void RuntimePerformFinalizers() {
+  RunFinalizers();
+  RuntimeState& s = State();
+  s.app.reset();
+  s.classes.clear();
+  s.exceptionHelper = nullptr;
+}
+
+int RuntimeExit() {
+  RuntimeState& s = State();
+  if (s.pending) {
+    s.pending = nullptr;
+    return 1;
+  }
+  return s.exitStatus;
+}
+
+void _RuntimeSetExceptionHelper(ExceptionHelper helper) { State().exceptionHelper = helper; }
+ExceptionHelper RuntimeExceptionHelper() { return State().exceptionHelper; }
+void RuntimeSetVersion(double version) { State().version = version; }
+
+void _RuntimeRegisterAppObject(const Ref<Application>& app) {
+  if (!app) throw NilObjectException();
+  if (State().app) throw RuntimeException("An application object is already registered");
+  State().app = app;
+}
+
+Ref<Application> RuntimeAppObject() { return State().app; }
+
+void _RunFrameworkInitialization(void (*lateStartup)()) { lateStartup(); }
+
+void _RuntimeRun() {
+  RuntimeState& s = State();
+  if (s.quitRequested || !QCoreApplication::instance()) return;
+  QCoreApplication::exec();
+}
+
+void Quit(int code) {
+  RuntimeState& s = State();
+  s.exitStatus = code;
+  s.quitRequested = true;
+  if (QCoreApplication::instance()) QCoreApplication::exit(code);
+}
+
+bool RuntimeHasPendingException() { return static_cast<bool>(State().pending); }
+void RuntimeSetPendingException(std::exception_ptr exception) { State().pending = exception; }
+std::exception_ptr RuntimeTakePendingException() { return std::exchange(State().pending, nullptr); }
+
+void RuntimeCallLeavingPending(void (*fn)()) {
+  try {
+    fn();
+  } catch (...) {
+    RuntimeSetPendingException(std::current_exception());
+  }
+}
+
+void _UnhandledException(std::exception_ptr exception) {
+  if (auto reporter = State().reporter) {
+    reporter(exception);
+  } else {
+    DefaultReport(exception);
+  }
+}
+
+void RuntimeSetUnhandledExceptionReporter(UnhandledExceptionReporter reporter) { State().reporter = reporter; }
+
+std::string DescribeException(std::exception_ptr exception) {
+  try {
+    std::rethrow_exception(exception);
+  } catch (const RuntimeException& e) {
+    std::string text(e.Class().name);
+    if (!e.Message().empty()) text += ": " + e.Message();
+    return text;
+  } catch (const std::exception& e) {
+    return std::string(typeid(e).name()) + ": " + e.what();
+  } catch (...) {
+    return "unknown exception";
+  }
+}
+
+void RuntimeRegisterClass(const ClassInfo& cls) {
+  RuntimeState& s = State();
+  if (s.classes.contains(cls.name)) return;
+  if (cls.base) RuntimeRegisterClass(*cls.base);
+  s.classes.emplace(std::string(cls.name), &cls);
+}
+
+const ClassInfo* RuntimeLookupClass(std::string_view fullName) {
+  auto& classes = State().classes;
+  auto it = classes.find(fullName);
+  return it == classes.end() ? nullptr : it->second;
+}
+
+bool RuntimeIsRegistered(const ClassInfo& cls) { return RuntimeLookupClass(cls.name) == &cls; }
+
+Ref<Object> RuntimeNewObject(const ClassInfo& cls) {
+  RuntimeRegisterClass(cls);
+  if (!cls.create) throw RuntimeException("The class " + std::string(cls.name) + " cannot be instantiated");
+  return cls.create();
+}
+
+void RuntimeAddEventHandler(const Ref<Object>& object, int position, Delegate delegate) {
+  Deref(object).AddEventHandler(position, std::move(delegate));
+}
+
+void RuntimeRemoveEventHandler(const Ref<Object>& object, int position, const Delegate& delegate) {
+  Deref(object).RemoveEventHandler(position, delegate);
+}
+
+void CheckMainThread() {
+  if (!State().app) return;
+  auto* app = QCoreApplication::instance();
+  if (app && QThread::currentThread() != app->thread()) throw ThreadAccessingUIException();
+}
+
+}  // namespace fw
