@@ -75,11 +75,11 @@ void RuntimePerformFinalizers() {
 
 int RuntimeExit() {
   RuntimeState& s = State();
-  if (s.pending) {
-    s.pending = nullptr;
-    return 1;
-  }
-  return s.exitStatus;
+  int status = s.pending ? 1 : s.exitStatus;
+  s.pending = nullptr;
+  // Qt's application object must go before static destruction begins.
+  s.qtApp.reset();
+  return status;
 }
 
 void _RuntimeSetExceptionHelper(ExceptionHelper helper) { State().exceptionHelper = helper; }

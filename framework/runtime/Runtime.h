@@ -24,6 +24,7 @@ void RuntimeInit(int& argc, char** argv);
 // exception that escapes an initialiser is left pending and stops the list.
 void RuntimePerformInitializers(std::span<const Initializer> systemEntries = {});
 void RuntimePerformFinalizers();
+// The exit status; it also ends Qt's application object.
 int RuntimeExit();
 void _RuntimeSetExceptionHelper(ExceptionHelper helper);
 ExceptionHelper RuntimeExceptionHelper();

@@ -1,0 +1,16 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "framework/runtime/Runtime.h"
+
+// Every test binary runs on Qt's offscreen platform with a real event loop.
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  ::testing::InitGoogleTest(&argc, argv);
+  fw::RuntimeInit(argc, argv);
+  int result = RUN_ALL_TESTS();
+  fw::RuntimePerformFinalizers();
+  fw::RuntimeExit();
+  return result;
+}
