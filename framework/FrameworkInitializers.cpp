@@ -31,6 +31,4 @@ std::span<const Initializer> FrameworkInitializers() { return kFrameworkInitiali
 
 void _RuntimeInitExternalClasses() {}
 
-void _InitPluginEntrypoints() {}
-
 }  // namespace fw

@@ -23,7 +23,7 @@ struct RuntimeState {
   ExceptionHelper exceptionHelper = nullptr;
   double version = 0;
   std::exception_ptr pending;
-  UnhandledExceptionReporter reporter = nullptr;
+  UnhandledExceptionObserver observer = nullptr;
   int exitStatus = 0;
   bool quitRequested = false;
 };
@@ -31,12 +31,6 @@ struct RuntimeState {
 RuntimeState& State() {
   static RuntimeState state;
   return state;
-}
-
-void DefaultReport(std::exception_ptr exception) {
-  std::fprintf(stderr, "Unhandled exception: %s\n", DescribeException(exception).c_str());
-  std::fflush(stderr);
-  Quit(1);
 }
 
 }  // namespace
@@ -122,14 +116,13 @@ void RuntimeCallLeavingPending(void (*fn)()) {
 }
 
 void _UnhandledException(std::exception_ptr exception) {
-  if (auto reporter = State().reporter) {
-    reporter(exception);
-  } else {
-    DefaultReport(exception);
-  }
+  if (auto observer = State().observer) observer(exception);
+  std::fprintf(stderr, "Unhandled exception: %s\n", DescribeException(exception).c_str());
+  std::fflush(stderr);
+  Quit(1);
 }
 
-void RuntimeSetUnhandledExceptionReporter(UnhandledExceptionReporter reporter) { State().reporter = reporter; }
+void RuntimeSetUnhandledExceptionObserver(UnhandledExceptionObserver observer) { State().observer = observer; }
 
 std::string DescribeException(std::exception_ptr exception) {
   try {

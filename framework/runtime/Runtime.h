@@ -48,9 +48,9 @@ void RuntimeCallLeavingPending(void (*fn)());
 // The unhandled-exception report: the exception's class and message on
 // standard error, and the application ends with exit status 1.
 void _UnhandledException(std::exception_ptr exception);
-using UnhandledExceptionReporter = void (*)(std::exception_ptr);
-// Tests observe the report instead of ending the process; nullptr restores it.
-void RuntimeSetUnhandledExceptionReporter(UnhandledExceptionReporter reporter);
+using UnhandledExceptionObserver = void (*)(std::exception_ptr);
+// Tests watch the report through an observer, called first; nullptr removes it.
+void RuntimeSetUnhandledExceptionObserver(UnhandledExceptionObserver observer);
 std::string DescribeException(std::exception_ptr exception);
 
 // Runs an event handler from the event loop: what it lets escape goes to the

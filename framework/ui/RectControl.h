@@ -40,7 +40,7 @@ class RectControl : public Control {
   void SetTabIndex(std::int64_t v) { tabIndex_ = v; }
   void SetTabStop(bool v);
   bool Visible() const { return visible_; }
-  void SetVisible(bool v);
+  virtual void SetVisible(bool v);
   void SetAutoDeactivate(bool v) { autoDeactivate_ = v; }
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool v);

@@ -30,12 +30,12 @@ class Window : public Object {
 
   // Keeps the window, raises CreateControls, Layout, each control's Open and
   // the window's Open, then shows it. An exception from a handler passes to the caller.
-  void Constructor();
+  virtual void Constructor();
   // A new object of `cls` that belongs to this window.
-  Ref<Object> __New(const ClassInfo& cls);
-  void _AddControl(std::string_view name, const Ref<Object>& control);
+  virtual Ref<Object> __New(const ClassInfo& cls);
+  virtual void _AddControl(std::string_view name, const Ref<Object>& control);
   // The object registered under `name`, or nil.
-  Ref<Object> _ControlByName(std::string_view name) const;
+  virtual Ref<Object> _ControlByName(std::string_view name) const;
   std::size_t _ControlCount() const { return controls_.size(); }
 
   std::string Title() const;

@@ -2,13 +2,14 @@
 
 #include <cstdlib>
 
+#include "RuntimeSession.h"
 #include "framework/runtime/Runtime.h"
 
 // Every test binary runs on Qt's offscreen platform with a real event loop.
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   ::testing::InitGoogleTest(&argc, argv);
-  fw::RuntimeInit(argc, argv);
+  tembrel::test::StartRuntime(argc, argv);
   int result = RUN_ALL_TESTS();
   fw::RuntimePerformFinalizers();
   fw::RuntimeExit();

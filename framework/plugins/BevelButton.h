@@ -1,0 +1,70 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "../runtime/Color.h"
+#include "../runtime/ClassInfo.h"
+#include "../ui/RectControl.h"
+
+class QMenu;
+class QToolButton;
+
+namespace fw {
+
+// A button that pops up a menu of rows when HasMenu is 1. Choosing a row sets
+// MenuValue to its index and raises Action.
+class BevelButton : public RectControl {
+ public:
+  static const ClassInfo& Description();
+  const ClassInfo& Class() const override;
+
+  BevelButton();
+  ~BevelButton() override;
+
+  void AddRow(std::string text);
+  std::int64_t MenuValue() const { return menuValue_; }
+  void SetMenuValue(std::int64_t value);
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+  void SetHasMenu(std::int64_t v);
+  void SetCaptionAlign(std::int64_t v) { captionAlign_ = v; }
+  void SetCaptionPlacement(std::int64_t v) { captionPlacement_ = v; }
+  void SetCaptionDelta(std::int64_t v) { captionDelta_ = v; }
+  void SetIconAlign(std::int64_t v) { iconAlign_ = v; }
+  void SetIconDX(std::int64_t v) { iconDX_ = v; }
+  void SetIconDY(std::int64_t v) { iconDY_ = v; }
+  void SetBevel(std::int64_t v) { bevel_ = v; }
+  void SetButtonType(std::int64_t v) { buttonType_ = v; }
+  void SetHasBackColor(bool v);
+  void SetBackColor(Color c);
+  void SetTextColor(Color c);
+  void SetValue(bool v) { value_ = v; }
+  void SetAcceptFocus(bool v);
+  void SetTextFont(std::string font);
+  void SetTextSize(float size);
+  void SetTextUnit(FontUnits units) { textUnit_ = units; }
+  void SetBold(bool v);
+  void SetItalic(bool v);
+  void SetUnderline(bool v);
+
+ private:
+  void RowChosen(int index);
+  void UpdateLook();
+
+  QToolButton* button_;
+  std::unique_ptr<QMenu> menu_;
+  std::int64_t menuValue_ = 0;
+  std::string caption_{};
+  std::int64_t hasMenu_ = 0, captionAlign_ = 0, captionPlacement_ = 0, captionDelta_ = 0;
+  std::int64_t iconAlign_ = 0, iconDX_ = 0, iconDY_ = 0, bevel_ = 0, buttonType_ = 0;
+  bool hasBackColor_ = false, value_ = false;
+  Color backColor_{}, textColor_{};
+  std::string textFont_{"System"};
+  float textSize_ = 0;
+  FontUnits textUnit_ = FontUnits::Default;
+  bool bold_ = false, italic_ = false, underline_ = false;
+};
+
+}  // namespace fw

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "../ui/RectControl.h"
+
+class QWebEngineProfile;
+class QWebEngineView;
+
+namespace fw {
+
+class FolderItem;
+
+// The viewer plug-in's base: what the plug-in itself keeps of the control.
+class _HTMLViewerPlugin : public RectControl {
+ public:
+  static const ClassInfo& Description();
+  const ClassInfo& Class() const override;
+
+  using RectControl::RectControl;
+
+  std::int64_t Renderer() const { return renderer_; }
+  void SetRenderer(std::int64_t renderer) { renderer_ = renderer; }
+
+ private:
+  std::int64_t renderer_ = 0;
+};
+
+// Shows an HTML document given as text and plays its audio. The HTML engine
+// starts with the first page, so that a viewer that never loads one costs
+// nothing.
+class HTMLViewer : public _HTMLViewerPlugin {
+ public:
+  static const ClassInfo& Description();
+  const ClassInfo& Class() const override;
+
+  HTMLViewer();
+  ~HTMLViewer() override;
+
+  // Shows `source` with `base` as its location; the viewer keeps `base` until the next page.
+  void LoadPage(std::string_view source, const Ref<FolderItem>& base);
+  // A hidden viewer pauses what it plays.
+  void SetVisible(bool visible) override;
+
+  // The viewer's own handlers of the edit items: none handles its command here.
+  virtual bool _EditClear_Action() { return false; }
+  virtual bool _EditCopy_Action() { return false; }
+  virtual bool _EditCut_Action() { return false; }
+  virtual bool _EditPaste_Action() { return false; }
+  virtual bool _EditSelectAll_Action() { return false; }
+
+  void _Open() override;
+  void _StandardEditAction(QWidget* focus, std::string_view itemName) override;
+
+  // The engine's view, or nullptr before the first page.
+  QWebEngineView* _View() const { return view_; }
+  // The page last given to LoadPage, and its base.
+  const std::string& _Source() const { return source_; }
+  const Ref<FolderItem>& _Base() const { return base_; }
+
+ private:
+  void StartEngine();
+
+  std::unique_ptr<QWebEngineProfile> profile_;
+  QWebEngineView* view_ = nullptr;  // a child of the control's widget
+  std::string source_{};
+  Ref<FolderItem> base_{};
+};
+
+// Prepares the HTML engine for this process; start-up calls it before any viewer exists.
+void PrepareHTMLEngine();
+
+}  // namespace fw

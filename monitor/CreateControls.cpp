@@ -1,0 +1,147 @@
+#include <string_view>
+
+#include "OwnedControls.h"
+#include "SettingsBlocks.h"
+#include "framework/net/TCPSocket.h"
+#include "framework/plugins/BevelButton.h"
+#include "framework/plugins/HTMLViewer.h"
+#include "framework/runtime/Runtime.h"
+#include "framework/runtime/Settings.h"
+#include "framework/ui/Canvas.h"
+#include "framework/ui/CheckBox.h"
+#include "framework/ui/Label.h"
+#include "framework/ui/PushButton.h"
+#include "framework/ui/Rectangle.h"
+#include "framework/ui/Timer.h"
+#include "shell/MainMenuBar.h"
+#include "shell/qaxlogo.h"
+#include "win_MainWindow.h"
+
+namespace {
+
+using fw::Ref;
+
+template <class T>
+Ref<fw::Object> CastTo(const Ref<fw::Object>& object) {
+  return fw::RuntimeCheckCast<T>(object);
+}
+
+template <class T>
+void Construct(fw::Object& object) {
+  static_cast<T&>(object).Constructor();
+}
+
+// One control: its name, the class created, its constructor, the class that
+// every lookup casts it to, and its settings block.
+struct ControlRow {
+  std::string_view name;
+  const fw::ClassInfo& (*cls)();
+  void (*construct)(fw::Object&);
+  Ref<fw::Object> (*cast)(const Ref<fw::Object>&);
+  const std::string& (*settings)();
+};
+
+// In the order of creation.
+const ControlRow kControls[] = {
+    {"skt_TestOnlineSocket", &_wrapper_skt_TestOnlineSocket::Description, &Construct<_wrapper_skt_TestOnlineSocket>,
+     &CastTo<fw::TCPSocket>, &blocks::skt_TestOnlineSocket},
+    {"tmr_LiveCheckTimer", &_wrapper_tmr_LiveCheckTimer::Description, &Construct<_wrapper_tmr_LiveCheckTimer>,
+     &CastTo<fw::Timer>, &blocks::tmr_LiveCheckTimer},
+    {"rct_OnAirLight", &fw::Rectangle::Description, &Construct<fw::RectControl>, &CastTo<fw::Rectangle>,
+     &blocks::rct_OnAirLight},
+    {"lbl_OnlineState", &fw::Label::Description, &Construct<fw::RectControl>, &CastTo<fw::Label>,
+     &blocks::lbl_OnlineState},
+    {"chk_StartPlaying", &fw::CheckBox::Description, &Construct<fw::RectControl>, &CastTo<fw::CheckBox>,
+     &blocks::chk_StartPlaying},
+    {"pic_Logo", &fw::Canvas::Description, &Construct<fw::RectControl>, &CastTo<fw::Canvas>, &blocks::pic_Logo},
+    {"btn_Exit", &fw::PushButton::Description, &Construct<fw::RectControl>, &CastTo<fw::PushButton>,
+     &blocks::btn_Exit},
+    {"lbl_Heading", &fw::Label::Description, &Construct<fw::RectControl>, &CastTo<fw::Label>, &blocks::lbl_Heading},
+    {"btn_Open", &fw::BevelButton::Description, &Construct<fw::RectControl>, &CastTo<fw::BevelButton>,
+     &blocks::btn_Open},
+    {"htm_AudioPlayer", &fw::HTMLViewer::Description, &Construct<fw::RectControl>, &CastTo<fw::HTMLViewer>,
+     &blocks::htm_AudioPlayer},
+};
+
+template <auto Method>
+fw::Delegate HandlerOf(const Ref<win_MainWindow>& window, std::string_view signature) {
+  return fw::RuntimeCreateDelegate(window, Method, signature, 1);
+}
+
+// One event attachment: a window method for an event of a control.
+struct EventRow {
+  std::string_view control;
+  std::string_view event;
+  fw::Delegate (*handler)(const Ref<win_MainWindow>&, std::string_view);
+  std::string_view signature;
+};
+
+const EventRow kEvents[] = {
+    {"skt_TestOnlineSocket", "TCPSocket.Connected", &HandlerOf<&win_MainWindow::skt_TestOnlineSocket_Connected>,
+     "( TCPSocket )"},
+    {"skt_TestOnlineSocket", "SocketCore.Error", &HandlerOf<&win_MainWindow::skt_TestOnlineSocket_Error>,
+     "( TCPSocket )"},
+    {"tmr_LiveCheckTimer", "Timer.Action", &HandlerOf<&win_MainWindow::tmr_LiveCheckTimer_Action>, "( Timer )"},
+    {"btn_Exit", "PushButton.Action", &HandlerOf<&win_MainWindow::btn_Exit_Action>, "( PushButton )"},
+    {"btn_Open", "Control.Open", &HandlerOf<&win_MainWindow::btn_Open_Open>, "( BevelButton )"},
+    {"btn_Open", "BevelButton.Action", &HandlerOf<&win_MainWindow::btn_Open_Action>, "( BevelButton )"},
+    {"htm_AudioPlayer", "HTMLViewer.Open", &HandlerOf<&win_MainWindow::htm_AudioPlayer_Open>, "( HTMLViewer )"},
+};
+
+// The viewer's own handlers of five edit items.
+struct MenuHandlerRow {
+  std::string_view item;
+  bool (fw::HTMLViewer::*handler)();
+};
+
+const MenuHandlerRow kViewerMenuHandlers[] = {
+    {"EditClear", &fw::HTMLViewer::_EditClear_Action},
+    {"EditCopy", &fw::HTMLViewer::_EditCopy_Action},
+    {"EditCut", &fw::HTMLViewer::_EditCut_Action},
+    {"EditPaste", &fw::HTMLViewer::_EditPaste_Action},
+    {"EditSelectAll", &fw::HTMLViewer::_EditSelectAll_Action},
+};
+
+}  // namespace
+
+void win_MainWindow::Layout() {
+  SetMenuBar(MainMenuBar::ImplicitInstance());
+  fw::_SetProperties(*this, blocks::Window());
+}
+
+void win_MainWindow::CreateControls() { _CreateControls0(); }
+
+void win_MainWindow::_CreateControls0() {
+  auto self = SharedAs<win_MainWindow>();
+  // Every step after registration reaches the control by a fresh lookup.
+  auto lookup = [&](const ControlRow& row) -> fw::Object& {
+    // The registry keeps the control alive; the reference of the lookup goes at once.
+    return fw::Deref(row.cast(_ControlByName(row.name)));
+  };
+  for (const ControlRow& row : kControls) {
+    Ref<fw::Object> created = __New(row.cls());
+    row.construct(*created);
+    _AddControl(row.name, created);
+    created = nullptr;  // from here on only the window keeps the control
+
+    if (row.name == "pic_Logo") {
+      fw::Deref(fw::RuntimeCheckCast<fw::Canvas>(_ControlByName(row.name))).SetBackdrop(qaxlogo());
+    }
+    fw::_SetProperties(lookup(row), row.settings());
+
+    if (row.name == "htm_AudioPlayer") {
+      for (const MenuHandlerRow& menu : kViewerMenuHandlers) {
+        auto viewer = fw::RuntimeCheckCast<fw::HTMLViewer>(_ControlByName(row.name));
+        fw::Delegate handler = fw::RuntimeCreateDelegate(viewer, menu.handler, "(  ) as Boolean", 0);
+        fw::Deref(fw::RuntimeCheckCast<fw::HTMLViewer>(_ControlByName(row.name)))
+            ._AddMenuHandler(std::string(menu.item), handler);
+      }
+    }
+
+    for (const EventRow& event : kEvents) {
+      if (event.control != row.name) continue;
+      fw::Object& control = lookup(row);
+      control.AddEventHandler(fw::EventPosition(control.Class(), event.event), event.handler(self, event.signature));
+    }
+  }
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "framework/ui/Application.h"
+
+// The application object. It adds nothing to the framework's Application.
+class App : public fw::Application {
+ public:
+  static const fw::ClassInfo& Description();
+  const fw::ClassInfo& Class() const override;
+
+  void Constructor() {}
+};

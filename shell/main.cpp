@@ -1,0 +1,10 @@
+#include "Startup.h"
+#include "framework/runtime/Runtime.h"
+
+int main(int argc, char** argv) {
+  fw::RuntimeInit(argc, argv);
+  fw::RuntimePerformInitializers(SystemInitializers());
+  fw::RuntimeCallLeavingPending(&_Main);
+  fw::RuntimePerformFinalizers();
+  return fw::RuntimeExit();
+}

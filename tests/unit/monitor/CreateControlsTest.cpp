@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include "MonitorFixture.h"
+#include "framework/net/TCPSocket.h"
+#include "framework/plugins/BevelButton.h"
+#include "framework/plugins/HTMLViewer.h"
+#include "framework/runtime/ClassInfo.h"
+#include "framework/runtime/Runtime.h"
+#include "framework/ui/Canvas.h"
+#include "framework/ui/CheckBox.h"
+#include "framework/ui/Label.h"
+#include "framework/ui/PushButton.h"
+#include "framework/ui/Rectangle.h"
+#include "framework/ui/Timer.h"
+#include "monitor/OwnedControls.h"
+
+namespace {
+
+using CreateControls = tembrel::test::MonitorTest;
+
+struct ControlRow {
+  const char* name;
+  const fw::ClassInfo& (*created)();
+  const fw::ClassInfo& (*castTo)();
+};
+
+const ControlRow kControls[] = {
+    {"skt_TestOnlineSocket", &_wrapper_skt_TestOnlineSocket::Description, &fw::TCPSocket::Description},
+    {"tmr_LiveCheckTimer", &_wrapper_tmr_LiveCheckTimer::Description, &fw::Timer::Description},
+    {"rct_OnAirLight", &fw::Rectangle::Description, &fw::Rectangle::Description},
+    {"lbl_OnlineState", &fw::Label::Description, &fw::Label::Description},
+    {"chk_StartPlaying", &fw::CheckBox::Description, &fw::CheckBox::Description},
+    {"pic_Logo", &fw::Canvas::Description, &fw::Canvas::Description},
+    {"btn_Exit", &fw::PushButton::Description, &fw::PushButton::Description},
+    {"lbl_Heading", &fw::Label::Description, &fw::Label::Description},
+    {"btn_Open", &fw::BevelButton::Description, &fw::BevelButton::Description},
+    {"htm_AudioPlayer", &fw::HTMLViewer::Description, &fw::HTMLViewer::Description},
+};
+
+TEST_F(CreateControls, TenControlsFoundByNameOfTheirClasses) {
+  EXPECT_EQ(window->_ControlCount(), 10u);
+  for (const ControlRow& row : kControls) {
+    auto control = window->_ControlByName(row.name);
+    ASSERT_TRUE(control) << row.name;
+    EXPECT_EQ(&control->Class(), &row.created()) << row.name;
+    EXPECT_TRUE(fw::IsA(control->Class(), row.castTo())) << row.name;
+  }
+  // The accessors hand out the registered objects, typed by their cast classes.
+  EXPECT_EQ(window->skt_TestOnlineSocket(), window->_ControlByName("skt_TestOnlineSocket"));
+  EXPECT_EQ(window->tmr_LiveCheckTimer(), window->tmr_LiveCheckTimer());
+  EXPECT_EQ(window->htm_AudioPlayer(), window->_ControlByName("htm_AudioPlayer"));
+}
+
+TEST_F(CreateControls, OnlyTheSevenEventsHaveHandlersAtTheirPositions) {
+  const struct {
+    const char* control;
+    const char* event;
+    int position;
+  } attached[] = {
+      {"skt_TestOnlineSocket", "TCPSocket.Connected", 3}, {"skt_TestOnlineSocket", "SocketCore.Error", 1},
+      {"tmr_LiveCheckTimer", "Timer.Action", 0},          {"btn_Exit", "PushButton.Action", 15},
+      {"btn_Open", "Control.Open", 2},                     {"btn_Open", "BevelButton.Action", 17},
+      {"htm_AudioPlayer", "HTMLViewer.Open", 34},
+  };
+  for (const auto& a : attached) {
+    EXPECT_EQ(fw::EventPosition(window->_ControlByName(a.control)->Class(), a.event), a.position) << a.event;
+  }
+  for (const ControlRow& row : kControls) {
+    auto control = window->_ControlByName(row.name);
+    for (int position = 0; position < fw::EventCount(control->Class()); ++position) {
+      bool expected = false;
+      for (const auto& a : attached) expected |= a.control == std::string(row.name) && a.position == position;
+      EXPECT_EQ(control->HasEventHandler(position), expected)
+          << row.name << " " << fw::EventNameAt(control->Class(), position);
+    }
+  }
+}
+
+TEST_F(CreateControls, TheViewerHasFiveEditHandlersThatHandleNothing) {
+  auto viewer = window->htm_AudioPlayer();
+  for (const char* item : {"EditClear", "EditCopy", "EditCut", "EditPaste", "EditSelectAll"}) {
+    EXPECT_TRUE(viewer->_HasMenuHandler(item)) << item;
+    EXPECT_FALSE(viewer->_HandleMenuCommand(item)) << item;
+  }
+  EXPECT_FALSE(viewer->_HasMenuHandler("EditUndo"));
+}
+
+TEST_F(CreateControls, TheLogoIsTheCanvasBackdrop) {
+  ASSERT_TRUE(window->pic_Logo()->Backdrop());
+  EXPECT_EQ(window->pic_Logo()->Backdrop()->Width(), 237);
+}
+
+TEST_F(CreateControls, ClassDescription) {
+  const fw::ClassInfo& cls = win_MainWindow::Description();
+  EXPECT_EQ(cls.name, "win_MainWindow.win_MainWindow");
+  EXPECT_EQ(cls.base, &fw::Window::Description());
+  EXPECT_EQ(cls.methods.size(), 38u);
+  EXPECT_EQ(fw::EventCount(cls), 34);
+  ASSERT_EQ(cls.properties.size(), 4u);
+  EXPECT_EQ(cls.properties[0].name, "HTTPGetSocket");
+  for (const auto& m : cls.methods) EXPECT_EQ(m.attributes == "Hidden", m.name == "_CreateControls0") << m.name;
+  EXPECT_EQ(fw::_GetImplicitWindow(cls.name), window);
+  EXPECT_EQ(win_MainWindow::ImplicitInstance(), window) << "a second call creates no second window";
+}
+
+// A window whose fifth control cannot be created.
+class FifthControlFails : public win_MainWindow {
+ public:
+  fw::Ref<fw::Object> __New(const fw::ClassInfo& cls) override {
+    if (&cls == &fw::CheckBox::Description()) throw fw::RuntimeException("no check box today");
+    return win_MainWindow::__New(cls);
+  }
+};
+
+TEST_F(CreateControls, AFailureAtTheFifthControlLeavesTheFirstFour) {
+  auto failing = std::make_shared<FifthControlFails>();
+  EXPECT_THROW(failing->Constructor(), fw::RuntimeException);
+  EXPECT_EQ(failing->_ControlCount(), 4u);
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(failing->_ControlByName(kControls[i].name)) << kControls[i].name;
+  EXPECT_EQ(failing->rct_OnAirLight()->FillColor(), fw::Color{0x360E0F}) << "the first four have their settings";
+  EXPECT_TRUE(failing->tmr_LiveCheckTimer()->HasEventHandler(0)) << "and their handlers";
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+#include "MonitorFixture.h"
+
+#include <QDir>
+
+#include "EventLoop.h"
+#include "framework/runtime/Clock.h"
+#include "framework/runtime/Runtime.h"
+#include "framework/ui/Timer.h"
+#include "shell/Startup.h"
+
+namespace tembrel::test {
+
+void MonitorTest::SetUp() {
+  ASSERT_TRUE(tempDir.isValid());
+  qputenv("TMPDIR", tempDir.path().toUtf8());
+  fw::testing::UseManualClock();
+  fw::RuntimePerformInitializers(SystemInitializers());
+  window = win_MainWindow::ImplicitInstance();
+  WaitForCheckToEnd();
+}
+
+void MonitorTest::TearDown() {
+  window = nullptr;
+  fw::RuntimePerformFinalizers();
+}
+
+void MonitorTest::WaitForCheckToEnd() {
+  ASSERT_TRUE(RunUntil([&] { return window->tmr_LiveCheckTimer()->_Armed(); }));
+}
+
+int MonitorTest::TemporaryFiles() const {
+  return static_cast<int>(QDir(tempDir.path()).entryList(QDir::Files | QDir::Hidden).size());
+}
+
+}  // namespace tembrel::test

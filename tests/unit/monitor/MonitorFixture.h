@@ -1,0 +1,29 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "framework/runtime/Object.h"
+#include "monitor/win_MainWindow.h"
+
+namespace tembrel::test {
+
+// A main window made as start-up makes it, with the manual clock, a private
+// temporary folder, and its first check (to the built-in loopback address)
+// already ended.
+class MonitorTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Runs the event loop until the check in progress has ended and re-armed the timer.
+  void WaitForCheckToEnd();
+  // Files in the private temporary folder.
+  int TemporaryFiles() const;
+
+  fw::Ref<win_MainWindow> window;
+  QTemporaryDir tempDir;
+};
+
+}  // namespace tembrel::test

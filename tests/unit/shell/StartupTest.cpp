@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include <stdexcept>
+
+#include "RuntimeSession.h"
+#include "framework/runtime/Clock.h"
+#include "framework/runtime/Runtime.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/MenuItem.h"
+#include "framework/ui/Window.h"
+#include "monitor/win_MainWindow.h"
+#include "shell/App.h"
+#include "shell/MainMenuBar.h"
+#include "shell/Startup.h"
+
+namespace {
+
+using tembrel::test::EndRuntime;
+using tembrel::test::ReportWatch;
+
+class Startup : public ::testing::Test {
+ protected:
+  void SetUp() override { fw::testing::UseManualClock(); }
+};
+
+// Quits from inside the event loop through the window's own File > Quit item.
+void QuitThroughFileMenu() {
+  QTimer::singleShot(0, [] {
+    auto window = win_MainWindow::ImplicitInstance();
+    window->FileQuit()->_Action()->trigger();
+  });
+}
+
+TEST_F(Startup, NormalRunCreatesOneWindowSharesTheMenuBarAndQuitsWithZero) {
+  ReportWatch watch;
+  fw::RuntimePerformInitializers(SystemInitializers());
+  QuitThroughFileMenu();
+  fw::Ref<fw::MenuBar> appBar, windowBar;
+  std::size_t windows = 0;
+  QTimer::singleShot(0, [&] {
+    windows = fw::RuntimeWindows().size();
+    appBar = fw::Deref(fw::RuntimeAppObject()).MenuBar();
+    windowBar = win_MainWindow::ImplicitInstance()->MenuBar();
+  });
+  fw::RuntimeCallLeavingPending(&_Main);
+
+  EXPECT_TRUE(watch.Reports().empty());
+  EXPECT_EQ(windows, 1u);
+  ASSERT_TRUE(appBar);
+  EXPECT_EQ(appBar, windowBar);
+  EXPECT_EQ(appBar, MainMenuBar::ImplicitInstance());
+  EXPECT_TRUE(std::dynamic_pointer_cast<App>(fw::RuntimeAppObject()));
+  EXPECT_FALSE(fw::RuntimeHasPendingException());
+  appBar = windowBar = nullptr;
+  EXPECT_EQ(EndRuntime(), 0);
+}
+
+TEST_F(Startup, ExceptionsBeforeTheLoopAreReportedOnceAndNoWindowIsMade) {
+  const struct {
+    const char* what;
+    void (*arrange)();
+  } cases[] = {
+      {"pending when _Main is entered",
+       [] { fw::RuntimeSetPendingException(std::make_exception_ptr(fw::NilObjectException())); }},
+      {"raised by an initialiser",
+       [] {
+         static const fw::Initializer failing[] = {[] { throw fw::NilObjectException(); }};
+         fw::RuntimePerformInitializers(failing);
+       }},
+      {"raised in the early start-up (an application object is already registered)",
+       [] { fw::_RuntimeRegisterAppObject(std::make_shared<fw::Application>()); }},
+  };
+  for (const auto& c : cases) {
+    ReportWatch watch;
+    fw::RuntimePerformInitializers(SystemInitializers());
+    c.arrange();
+    bool loopRan = false;
+    QTimer::singleShot(0, [&] { loopRan = true; });
+    fw::RuntimeCallLeavingPending(&_Main);
+
+    EXPECT_EQ(watch.Reports().size(), 1u) << c.what;
+    EXPECT_TRUE(fw::RuntimeWindows().empty()) << c.what;
+    EXPECT_FALSE(fw::RuntimeHasPendingException()) << c.what;
+    EXPECT_EQ(EndRuntime(), 1) << c.what;
+    EXPECT_FALSE(loopRan) << c.what;
+  }
+}
+
+TEST_F(Startup, AnExceptionInTheLateStartupPassesBackToMain) {
+  ReportWatch watch;
+  fw::RuntimePerformInitializers(SystemInitializers());
+  // A window already kept under the class's name is found, and the late start-up creates none;
+  // a window of the wrong class there makes the verifying cast raise.
+  struct Impostor : fw::Window {
+    const fw::ClassInfo& Class() const override { return win_MainWindow::Description(); }
+  };
+  auto impostor = std::make_shared<Impostor>();
+  impostor->Constructor();
+  fw::RuntimeCallLeavingPending(&_Main);
+
+  ASSERT_EQ(watch.Reports().size(), 1u);
+  EXPECT_NE(fw::DescribeException(watch.Reports()[0]).find("IllegalCastException"), std::string::npos);
+  impostor = nullptr;
+  EXPECT_EQ(EndRuntime(), 1);
+}
+
+TEST(CallFunctionWithExceptionHandling, ReturnsRuntimeExceptionsAndLeavesOthersPending) {
+  const struct {
+    const char* what;
+    void (*function)(void*);
+    bool pendingOnEntry;
+    const char* returned;  // class of the returned exception, or nullptr for nil
+    bool pendingAfter;
+    bool called;
+  } cases[] = {
+      {"raises nothing", [](void* p) { *static_cast<bool*>(p) = true; }, false, nullptr, false, true},
+      {"raises NilObjectException",
+       [](void* p) {
+         *static_cast<bool*>(p) = true;
+         throw fw::NilObjectException();
+       },
+       false, "NilObjectException", false, true},
+      {"raises something else",
+       [](void* p) {
+         *static_cast<bool*>(p) = true;
+         throw std::runtime_error("not a runtime exception");
+       },
+       false, nullptr, true, true},
+      {"exception pending on entry", [](void* p) { *static_cast<bool*>(p) = true; }, true, nullptr, true, false},
+  };
+  for (const auto& c : cases) {
+    if (c.pendingOnEntry) fw::RuntimeSetPendingException(std::make_exception_ptr(std::runtime_error("earlier")));
+    bool called = false;
+    fw::Ref<fw::Object> result = _CallFunctionWithExceptionHandling(c.function, &called);
+    EXPECT_EQ(called, c.called) << c.what;
+    if (c.returned) {
+      ASSERT_TRUE(result) << c.what;
+      EXPECT_EQ(result->Class().name, c.returned) << c.what;
+    } else {
+      EXPECT_FALSE(result) << c.what;
+    }
+    EXPECT_EQ(fw::RuntimeHasPendingException(), c.pendingAfter) << c.what;
+    fw::RuntimeTakePendingException();
+  }
+}
+
+}  // namespace
