@@ -3,8 +3,15 @@
 #include "runtime/Runtime.h"
 #include "runtime/WeakRef.h"
 #include "ui/Application.h"
+#include "ui/Canvas.h"
+#include "ui/CheckBox.h"
+#include "ui/FolderItem.h"
 #include "ui/Graphics.h"
+#include "ui/Label.h"
 #include "ui/MenuItem.h"
+#include "ui/Picture.h"
+#include "ui/PushButton.h"
+#include "ui/Rectangle.h"
 #include "ui/Timer.h"
 #include "ui/Window.h"
 
@@ -22,7 +29,9 @@ constexpr Initializer kFrameworkInitializers[] = {
     &Register<IllegalCastException>, &Register<ThreadAccessingUIException>, &Register<WeakRef>,
     &Register<Application>,      &Register<Window>,           &Register<MenuItem>,
     &Register<MenuBar>,          &Register<QuitMenuItem>,     &Register<Timer>,
-    &Register<Graphics>,
+    &Register<Graphics>,         &Register<Rectangle>,        &Register<Label>,
+    &Register<CheckBox>,         &Register<Canvas>,           &Register<PushButton>,
+    &Register<Picture>,          &Register<FolderItem>,
 };
 
 }  // namespace

@@ -151,13 +151,39 @@ void RectControl::_SetOwner(const Ref<fw::Window>& window) {
 }
 
 void RectControl::Place() {
-  std::int64_t x = left_, y = top_;
+  Overhang own = ContentOverhang();
+  std::int64_t x = left_ - own.left, y = top_ - own.top;
   if (Ref<RectControl> parent = ParentControl()) {
-    x -= parent->Left();
-    y -= parent->Top();
+    Overhang theirs = parent->ContentOverhang();
+    x -= parent->Left() - theirs.left;
+    y -= parent->Top() - theirs.top;
   }
-  widget_->setGeometry(static_cast<int>(x), static_cast<int>(y), static_cast<int>(std::max<std::int64_t>(width_, 0)),
-                       static_cast<int>(std::max<std::int64_t>(height_, 0)));
+  std::int64_t width = std::max<std::int64_t>(width_, 0) + own.left + own.right;
+  std::int64_t height = std::max<std::int64_t>(height_, 0) + own.top + own.bottom;
+  widget_->setGeometry(static_cast<int>(x), static_cast<int>(y), static_cast<int>(width), static_cast<int>(height));
+}
+
+RectControl::Overhang RectControl::OverhangToFit(Anchor anchor) const {
+  int width = static_cast<int>(std::max<std::int64_t>(width_, 0));
+  int height = static_cast<int>(std::max<std::int64_t>(height_, 0));
+  // Wrapping content keeps the rectangle's width and grows in height instead.
+  bool wraps = widget_->hasHeightForWidth();
+  int extraWidth = wraps ? 0 : std::max(0, widget_->sizeHint().width() - width);
+  int extraHeight = std::max(0, (wraps ? widget_->heightForWidth(width) : widget_->sizeHint().height()) - height);
+  Overhang overhang{.top = extraHeight / 2, .bottom = extraHeight - extraHeight / 2};
+  switch (anchor) {
+    case Anchor::Left:
+      overhang.right = extraWidth;
+      break;
+    case Anchor::Centre:
+      overhang.left = extraWidth / 2;
+      overhang.right = extraWidth - extraWidth / 2;
+      break;
+    case Anchor::Right:
+      overhang.left = extraWidth;
+      break;
+  }
+  return overhang;
 }
 
 void RectControl::UpdateShown() { widget_->setVisible(visible_ && widget_->parentWidget()); }

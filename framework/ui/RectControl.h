@@ -13,7 +13,8 @@ class QWidget;
 namespace fw {
 
 // A control that occupies a rectangle of its window. Positions are in the
-// window's coordinates, whatever control the widget is placed inside.
+// window's coordinates, whatever control the widget is placed inside. The
+// widget may reach past the rectangle (see ContentOverhang), never fall short of it.
 class RectControl : public Control {
  public:
   static const ClassInfo& Description();
@@ -64,11 +65,24 @@ class RectControl : public Control {
   static RectControl* _ControlOf(QWidget* widget);
 
  protected:
+  struct Overhang {
+    int left = 0, top = 0, right = 0, bottom = 0;
+  };
+  enum class Anchor { Left, Centre, Right };
+
   // Transparent controls let the window's background show through.
   virtual void ApplyTransparent();
+  // How far the widget reaches past the control's rectangle on each side, so
+  // that content larger than the rectangle is not cut off. Left, Top, Width
+  // and Height keep the values they were given.
+  virtual Overhang ContentOverhang() const { return {}; }
+  // The overhang in which the widget's preferred size fits: centred
+  // vertically, and growing horizontally away from the side `anchor` names.
+  Overhang OverhangToFit(Anchor anchor) const;
+  // Sets the widget's geometry anew, as after a change of ContentOverhang.
+  void Place();
 
  private:
-  void Place();
   void UpdateShown();
   Ref<RectControl> ParentControl() const;
 

@@ -1,0 +1,194 @@
+#include <QFontMetrics>
+#include <QImage>
+#include <QWidget>
+
+#include "Ink.h"
+#include "WindowFixture.h"
+#include "framework/ui/Label.h"
+#include "framework/ui/Rectangle.h"
+
+namespace {
+
+using namespace fw;
+namespace s = fw::settings;
+using tembrel::test::InkBounds;
+using tembrel::test::UnclippedInkSize;
+using tembrel::test::WindowFixture;
+
+// The monitor's two labels: the caption inside the on-air light, and the heading.
+std::string OnlineStateBlock() {
+  return s::Block({
+      s::String("Name", "lbl_OnlineState"), s::Integer("Index", -2147483648LL), s::Integer("Left", 461),
+      s::Integer("Top", 35), s::Integer("Width", 99), s::Integer("Height", 20), s::Boolean("LockLeft", false),
+      s::Boolean("LockTop", true), s::Boolean("LockRight", true), s::Boolean("LockBottom", false),
+      s::Integer("TabPanelIndex", 0), s::Integer("TabIndex", 0), s::Boolean("TabStop", true),
+      s::String("Text", "ON AIR"), s::Integer("TextAlign", 1), s::Colour("TextColor", 0x000000),
+      s::Boolean("Multiline", false), s::Boolean("Enabled", true), s::Boolean("Visible", true),
+      s::Boolean("Selectable", false), s::String("HelpTag", ""), s::Boolean("AutoDeactivate", true),
+      s::Boolean("Transparent", false), s::String("TextFont", "System"), s::Single("TextSize", 0.0f),
+      s::Units("TextUnit", FontUnits::Default), s::Boolean("Bold", true), s::Boolean("Italic", false),
+      s::Boolean("Underline", false), s::String("DataSource", ""), s::String("DataField", ""),
+      s::String("InitialParent", "rct_OnAirLight"),
+  });
+}
+
+std::string HeadingBlock() {
+  return s::Block({
+      s::String("Name", "lbl_Heading"), s::Integer("Index", -2147483648LL), s::Integer("Left", 27),
+      s::Integer("Top", 55), s::Integer("Width", 268), s::Integer("Height", 20), s::Boolean("LockLeft", true),
+      s::Boolean("LockTop", true), s::Boolean("LockRight", false), s::Boolean("LockBottom", false),
+      s::Integer("TabPanelIndex", 0), s::Integer("TabIndex", 7), s::Boolean("TabStop", true),
+      s::String("Text", "Tembrel"), s::Integer("TextAlign", 0), s::Colour("TextColor", 0xE2E2E2),
+      s::Boolean("Multiline", false), s::Boolean("Enabled", true), s::Boolean("Visible", true),
+      s::Boolean("Selectable", false), s::String("HelpTag", ""), s::Boolean("AutoDeactivate", true),
+      s::Boolean("Transparent", false), s::String("TextFont", "System"), s::Single("TextSize", 18.0f),
+      s::Units("TextUnit", FontUnits::Default), s::Boolean("Bold", false), s::Boolean("Italic", false),
+      s::Boolean("Underline", false), s::String("DataSource", ""), s::String("DataField", ""),
+      s::String("InitialParent", ""),
+  });
+}
+
+// The light behind the caption, as the window creates it just before the caption.
+std::string LightBlock() {
+  return s::Block({s::Integer("Left", 441), s::Integer("Top", 20), s::Integer("Width", 139),
+                   s::Integer("Height", 50), s::Colour("FillColor", 0x360E0F), s::Integer("BorderWidth", 1)});
+}
+
+using LabelTest = WindowFixture;
+
+TEST_F(LabelTest, MonitorBlocksSetEveryProperty) {
+  Add<Rectangle>("rct_OnAirLight", LightBlock());
+  auto caption = Add<Label>("lbl_OnlineState", OnlineStateBlock());
+  auto heading = Add<Label>("lbl_Heading", HeadingBlock());
+
+  EXPECT_EQ(caption->Text(), "ON AIR");
+  EXPECT_EQ(caption->TextAlign(), Label::AlignCenter);
+  EXPECT_EQ(caption->TextColor(), Color{0x000000});
+  EXPECT_TRUE(caption->Bold());
+  EXPECT_EQ(caption->TextSize(), 0.0f);
+  EXPECT_EQ(caption->InitialParent(), "rct_OnAirLight");
+
+  EXPECT_EQ(heading->Text(), "Tembrel");
+  EXPECT_EQ(heading->TextAlign(), Label::AlignLeft);
+  EXPECT_EQ(heading->TextColor(), Color{0xE2E2E2});
+  EXPECT_FALSE(heading->Bold());
+  EXPECT_EQ(heading->TextSize(), 18.0f);
+
+  for (const auto& label : {caption, heading}) {
+    SCOPED_TRACE(label->Name());
+    EXPECT_FALSE(label->MultiLine());
+    EXPECT_FALSE(label->Selectable());
+    EXPECT_FALSE(label->Italic());
+    EXPECT_FALSE(label->Underline());
+    EXPECT_EQ(label->TextFont(), "System");
+    EXPECT_EQ(label->TextUnit(), FontUnits::Default);
+    EXPECT_EQ(label->DataSource(), "");
+    EXPECT_EQ(label->DataField(), "");
+  }
+}
+
+TEST_F(LabelTest, FontFollowsTheDesktopUnlessTold) {
+  const QFont desktop = Add<Label>("plain", s::Block({s::String("Text", "x")}))->_Widget()->font();
+  const struct {
+    const char* font;
+    float size;
+    FontUnits unit;
+    QString family;  // empty: the desktop's
+    double points;   // 0: the desktop's size
+    int pixels;      // set instead of points when above 0
+  } cases[] = {
+      {"System", 0, FontUnits::Default, "", 0, 0},
+      {"", 0, FontUnits::Point, "", 0, 0},
+      {"System", 18, FontUnits::Default, "", 18, 0},
+      {"DejaVu Serif", 12, FontUnits::Point, "DejaVu Serif", 12, 0},
+      {"System", 20, FontUnits::Pixel, "", 0, 20},
+      {"System", 0.5f, FontUnits::Inch, "", 36, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.font) + " " + std::to_string(c.size));
+    auto label = Add<Label>("label", s::Block({s::String("Text", "x"), s::String("TextFont", c.font),
+                                               s::Single("TextSize", c.size), s::Units("TextUnit", c.unit),
+                                               s::Boolean("Italic", true)}));
+    QFont font = label->_Widget()->font();
+    EXPECT_EQ(font.family(), c.family.isEmpty() ? desktop.family() : c.family);
+    if (c.pixels > 0) {
+      EXPECT_EQ(font.pixelSize(), c.pixels);
+    } else {
+      EXPECT_DOUBLE_EQ(font.pointSizeF(), c.points > 0 ? c.points : desktop.pointSizeF());
+    }
+    EXPECT_TRUE(font.italic());
+    EXPECT_FALSE(font.bold());
+  }
+}
+
+// Where a label's text must appear in its rectangle.
+enum class Place { Left, Centre, Right };
+
+struct ShownCase {
+  const char* what;
+  std::string block;
+  QRect box;
+  QRect around;  // where nothing but the label and its background show
+  QColor text;
+  QColor background;
+  Place place;
+};
+
+TEST_F(LabelTest, TextIsShownWholeInItsColourOverWhatLiesBehind) {
+  const QColor light(0x36, 0x0E, 0x0F), grey(0xE2, 0xE2, 0xE2);
+  Add<Rectangle>("rct_OnAirLight", LightBlock());
+  const ShownCase cases[] = {
+      {"the heading, 18 points in a box 20 high", HeadingBlock(), {27, 55, 268, 20}, {0, 30, 400, 70}, grey, kWindowBlue, Place::Left},
+      {"the bold caption inside the light", OnlineStateBlock(), {461, 35, 99, 20}, {442, 21, 137, 48}, Qt::black, light, Place::Centre},
+      {"right-aligned text wider than its box",
+       s::Block({s::Integer("Left", 300), s::Integer("Top", 150), s::Integer("Width", 40), s::Integer("Height", 20),
+                 s::String("Text", "Right-aligned"), s::Integer("TextAlign", 2), s::Colour("TextColor", 0xFFFFFF)}),
+       {300, 150, 40, 20}, {150, 120, 250, 80}, Qt::white, kWindowBlue, Place::Right},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto label = Add<Label>(c.what, c.block);
+    QImage image = Grab();
+    label->SetVisible(false);
+
+    QRect ink = InkBounds(image, c.around, c.text, c.background);
+    ASSERT_FALSE(ink.isEmpty());
+    QSize whole = UnclippedInkSize(label->_Widget()->font(), QString::fromStdString(label->Text()));
+    EXPECT_NEAR(ink.width(), whole.width(), 1);
+    EXPECT_NEAR(ink.height(), whole.height(), 1);
+    EXPECT_NEAR(ink.center().y(), c.box.center().y(), 2) << "centred vertically";
+    switch (c.place) {
+      case Place::Left:
+        EXPECT_NEAR(ink.left(), c.box.left(), 3);
+        break;
+      case Place::Centre:
+        EXPECT_NEAR(ink.center().x(), c.box.center().x(), 2);
+        break;
+      case Place::Right:
+        EXPECT_NEAR(ink.right(), c.box.right(), 3);
+        break;
+    }
+    // No background of its own: around the text (and its smoothed edge), what lies behind shows.
+    const QRect inked = ink.adjusted(-1, -1, 1, 1);
+    int filled = 0;
+    for (int y = c.box.top(); y <= c.box.bottom(); ++y) {
+      for (int x = c.box.left(); x <= c.box.right(); ++x) filled += !inked.contains(x, y) && image.pixelColor(x, y) != c.background;
+    }
+    EXPECT_EQ(filled, 0);
+    EXPECT_EQ(QRect(label->Left(), label->Top(), label->Width(), label->Height()), c.box) << "rectangle kept";
+  }
+}
+
+TEST_F(LabelTest, WrappedTextIsShownWhole) {
+  const QString text = "Start playing as soon as the stream comes on the air";
+  auto label = Add<Label>("label", s::Block({s::Integer("Left", 50), s::Integer("Top", 100), s::Integer("Width", 90),
+                                             s::Integer("Height", 20), s::String("Text", text.toStdString()),
+                                             s::Boolean("Multiline", true), s::Colour("TextColor", 0xFFFFFF)}));
+  QRect ink = InkBounds(Grab(), QRect(0, 0, 600, 250), Qt::white, kWindowBlue);
+  QSize whole = UnclippedInkSize(label->_Widget()->font(), text, 90);
+  EXPECT_GT(whole.height(), 3 * QFontMetrics(label->_Widget()->font()).height()) << "wraps into several lines";
+  EXPECT_NEAR(ink.height(), whole.height(), 1);
+  EXPECT_LE(ink.right(), 50 + 90);
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+#include <QTest>
+#include <QWidget>
+
+#include <vector>
+
+#include "WindowFixture.h"
+#include "framework/runtime/Exceptions.h"
+#include "framework/ui/PushButton.h"
+
+namespace {
+
+using namespace fw;
+namespace s = fw::settings;
+using tembrel::test::WindowFixture;
+
+// The monitor's Exit button.
+std::string ExitBlock() {
+  return s::Block({
+      s::String("Name", "btn_Exit"), s::Integer("Index", -2147483648LL), s::Integer("Left", 500),
+      s::Integer("Top", 210), s::Integer("Width", 80), s::Integer("Height", 20), s::Boolean("LockLeft", false),
+      s::Boolean("LockTop", false), s::Boolean("LockRight", true), s::Boolean("LockBottom", true),
+      s::Integer("TabPanelIndex", 0), s::Integer("TabIndex", 6), s::Boolean("TabStop", true),
+      s::String("Caption", "Exit"), s::Boolean("Default", false), s::Boolean("Cancel", false),
+      s::Boolean("Enabled", true), s::Boolean("Visible", true), s::String("HelpTag", ""),
+      s::Boolean("AutoDeactivate", true), s::Integer("ButtonStyle", 0), s::Boolean("Transparent", false),
+      s::String("TextFont", "System"), s::Single("TextSize", 0.0f), s::Units("TextUnit", FontUnits::Default),
+      s::Boolean("Bold", false), s::Boolean("Italic", false), s::Boolean("Underline", false),
+      s::String("InitialParent", ""),
+  });
+}
+
+// Stands in for the window whose method handles the button's Action.
+class Receiver : public Object {
+ public:
+  void OnAction(Ref<PushButton> button) {
+    senders.push_back(button);
+    if (fail) throw RuntimeException("handler failed");
+  }
+  std::vector<Ref<PushButton>> senders;
+  bool fail = false;
+};
+
+std::vector<std::string> reports;
+void Report(std::exception_ptr e) { reports.push_back(DescribeException(e)); }
+
+class PushButtonTest : public WindowFixture {
+ protected:
+  PushButtonTest() { RuntimeSetUnhandledExceptionReporter(&Report); }
+  ~PushButtonTest() override {
+    RuntimeSetUnhandledExceptionReporter(nullptr);
+    reports.clear();
+  }
+
+  Ref<PushButton> AttachedButton() {
+    auto button = Add<PushButton>("btn_Exit", ExitBlock());
+    RuntimeAddEventHandler(button, EventPosition(PushButton::Description(), "PushButton.Action"),
+                           RuntimeCreateDelegate(receiver, &Receiver::OnAction, "( PushButton )", 1));
+    Show();
+    return button;
+  }
+
+  Ref<Receiver> receiver = std::make_shared<Receiver>();
+};
+
+TEST(PushButtonClass, ActionIsAtFlatPosition15) {
+  EXPECT_EQ(EventPosition(PushButton::Description(), "PushButton.Action"), 15);
+  EXPECT_EQ(EventNameAt(PushButton::Description(), 15), "PushButton.Action");
+}
+
+TEST_F(PushButtonTest, ExitBlockSetsEveryProperty) {
+  auto button = Add<PushButton>("btn_Exit", ExitBlock());
+  EXPECT_EQ(button->Caption(), "Exit");
+  EXPECT_FALSE(button->Default());
+  EXPECT_FALSE(button->Cancel());
+  EXPECT_EQ(button->ButtonStyle(), PushButton::StyleNormal);
+  EXPECT_EQ(button->TextFont(), "System");
+  EXPECT_EQ(button->TextSize(), 0.0f);
+  EXPECT_EQ(button->TextUnit(), FontUnits::Default);
+  EXPECT_FALSE(button->Bold());
+  EXPECT_FALSE(button->Italic());
+  EXPECT_FALSE(button->Underline());
+}
+
+TEST_F(PushButtonTest, ClickRaisesActionWithTheButton) {
+  auto button = AttachedButton();
+  QTest::mouseClick(button->_Widget(), Qt::LeftButton);
+  ASSERT_EQ(receiver->senders.size(), 1u);
+  EXPECT_EQ(receiver->senders[0], button);
+}
+
+TEST_F(PushButtonTest, DisabledButtonRaisesNothing) {
+  auto button = AttachedButton();
+  button->SetEnabled(false);
+  QTest::mouseClick(button->_Widget(), Qt::LeftButton);
+  EXPECT_TRUE(receiver->senders.empty());
+}
+
+TEST_F(PushButtonTest, HandlerExceptionGoesToTheUnhandledReport) {
+  auto button = AttachedButton();
+  receiver->fail = true;
+  QTest::mouseClick(button->_Widget(), Qt::LeftButton);
+  EXPECT_EQ(receiver->senders.size(), 1u);
+  EXPECT_EQ(reports, std::vector<std::string>{"RuntimeException: handler failed"});
+}
+
+}  // namespace
