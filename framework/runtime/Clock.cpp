@@ -66,7 +66,7 @@ void ScheduledCall::Stop() {
 
 bool ScheduledCall::Active() const { return backend_->active; }
 
-namespace testing {
+namespace clock {
 
 void UseManualClock() { Manual().inUse = true; }
 bool ManualClockInUse() { return Manual().inUse; }
@@ -100,6 +100,6 @@ int ActiveCalls() {
                                         [](auto* c) { return c->active; }));
 }
 
-}  // namespace testing
+}  // namespace clock
 
 }  // namespace fw

@@ -27,7 +27,7 @@ class ScheduledCall {
   std::unique_ptr<Backend> backend_;
 };
 
-namespace testing {
+namespace clock {
 
 // From now on every ScheduledCall waits for AdvanceClock instead of real time.
 void UseManualClock();
@@ -38,6 +38,6 @@ void AdvanceClock(std::int64_t milliseconds);
 std::int64_t NextDueIn();
 int ActiveCalls();
 
-}  // namespace testing
+}  // namespace clock
 
 }  // namespace fw

@@ -57,6 +57,7 @@ class RectControl : public Control {
   // Registers this control's own handler of a menu item; it answers whether it handled the command.
   void _AddMenuHandler(std::string itemName, Delegate handler);
   bool _HandleMenuCommand(std::string_view itemName);
+  bool _HasMenuHandler(std::string_view itemName) const { return menuHandlers_.contains(itemName); }
   // The standard edit action for a menu item, applied to the focused widget inside this control.
   virtual void _StandardEditAction(QWidget* focus, std::string_view itemName);
 

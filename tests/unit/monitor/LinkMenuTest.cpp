@@ -78,7 +78,7 @@ TEST_F(LinkMenu, AnActionWithoutAValidRowOpensNothing) {
 
 TEST(ExitButton, QuitsWithStatusZero) {
   tembrel::test::ReportWatch watch;
-  fw::testing::UseManualClock();
+  fw::clock::UseManualClock();
   fw::RuntimePerformInitializers(SystemInitializers());
   auto window = win_MainWindow::ImplicitInstance();
   QTimer::singleShot(0, [&] { static_cast<QAbstractButton*>(window->btn_Exit()->_Widget())->click(); });

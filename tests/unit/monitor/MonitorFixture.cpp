@@ -13,7 +13,7 @@ namespace tembrel::test {
 void MonitorTest::SetUp() {
   ASSERT_TRUE(tempDir.isValid());
   qputenv("TMPDIR", tempDir.path().toUtf8());
-  fw::testing::UseManualClock();
+  fw::clock::UseManualClock();
   fw::RuntimePerformInitializers(SystemInitializers());
   window = win_MainWindow::ImplicitInstance();
   WaitForCheckToEnd();

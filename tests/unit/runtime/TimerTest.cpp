@@ -17,7 +17,7 @@ class Counter : public Object {
 class TimerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::UseManualClock();
+    clock::UseManualClock();
     timer = std::make_shared<Timer>();
     timer->AddEventHandler(EventPosition(timer->Class(), "Timer.Action"),
                            Delegate(counter, &Counter::Action, "( Timer )", 1));
@@ -29,38 +29,38 @@ class TimerTest : public ::testing::Test {
 TEST_F(TimerTest, ModeOneFiresOncePerArmAfterThePeriod) {
   timer->SetMode(Timer::ModeOff);
   timer->SetPeriod(15000);
-  testing::AdvanceClock(60000);
+  clock::AdvanceClock(60000);
   EXPECT_EQ(counter->fired, 0) << "mode 0 never fires";
 
   timer->SetEnabled(false);
   timer->SetMode(Timer::ModeSingle);
-  testing::AdvanceClock(60000);
+  clock::AdvanceClock(60000);
   EXPECT_EQ(counter->fired, 0) << "disabled";
 
   timer->SetEnabled(true);
-  testing::AdvanceClock(14999);
+  clock::AdvanceClock(14999);
   EXPECT_EQ(counter->fired, 0);
-  testing::AdvanceClock(1);
+  clock::AdvanceClock(1);
   EXPECT_EQ(counter->fired, 1);
-  testing::AdvanceClock(60000);
+  clock::AdvanceClock(60000);
   EXPECT_EQ(counter->fired, 1) << "one Action per arm";
   EXPECT_EQ(timer->Mode(), Timer::ModeOff);
 
   timer->SetMode(Timer::ModeSingle);
   timer->SetEnabled(true);
-  testing::AdvanceClock(15000);
+  clock::AdvanceClock(15000);
   EXPECT_EQ(counter->fired, 2) << "armed again";
 }
 
 TEST_F(TimerTest, ModeTwoRepeatsAndDisablingStopsIt) {
   timer->SetPeriod(100);
   timer->SetMode(Timer::ModeMultiple);
-  testing::AdvanceClock(350);
+  clock::AdvanceClock(350);
   EXPECT_EQ(counter->fired, 3);
   timer->SetEnabled(false);
-  testing::AdvanceClock(1000);
+  clock::AdvanceClock(1000);
   EXPECT_EQ(counter->fired, 3);
-  EXPECT_EQ(testing::NextDueIn(), -1);
+  EXPECT_EQ(clock::NextDueIn(), -1);
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ using tembrel::test::ReportWatch;
 
 class Startup : public ::testing::Test {
  protected:
-  void SetUp() override { fw::testing::UseManualClock(); }
+  void SetUp() override { fw::clock::UseManualClock(); }
 };
 
 // Quits from inside the event loop through the window's own File > Quit item.

@@ -45,9 +45,9 @@ void Report(std::exception_ptr e) { reports.push_back(DescribeException(e)); }
 
 class PushButtonTest : public WindowFixture {
  protected:
-  PushButtonTest() { RuntimeSetUnhandledExceptionReporter(&Report); }
+  PushButtonTest() { RuntimeSetUnhandledExceptionObserver(&Report); }
   ~PushButtonTest() override {
-    RuntimeSetUnhandledExceptionReporter(nullptr);
+    RuntimeSetUnhandledExceptionObserver(nullptr);
     reports.clear();
   }
 
