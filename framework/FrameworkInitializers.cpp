@@ -1,3 +1,7 @@
+#include "net/HTTPSocket.h"
+#include "net/InternetHeaders.h"
+#include "net/SocketCore.h"
+#include "net/TCPSocket.h"
 #include "runtime/Exceptions.h"
 #include "runtime/Finalizers.h"
 #include "runtime/Runtime.h"
@@ -22,7 +26,8 @@ constexpr Initializer kFrameworkInitializers[] = {
     &Register<IllegalCastException>, &Register<ThreadAccessingUIException>, &Register<WeakRef>,
     &Register<Application>,      &Register<Window>,           &Register<MenuItem>,
     &Register<MenuBar>,          &Register<QuitMenuItem>,     &Register<Timer>,
-    &Register<Graphics>,
+    &Register<Graphics>,         &Register<SocketCore>,       &Register<TCPSocket>,
+    &Register<InternetHeaders>,  &Register<HTTPSocket>,
 };
 
 }  // namespace
