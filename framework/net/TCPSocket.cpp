@@ -74,15 +74,13 @@ class TcpLink : public QObject {
 
   // Gives the attempt up: nothing of the socket reaches the owner any more, only `code`, from the event loop.
   void Abandon(std::int64_t code) {
-    socket.disconnect(this);
-    socket.abort();
+    Silence();
     FailLater(code);
   }
 
   void Retire() {
     owner_ = nullptr;
-    socket.disconnect(this);
-    socket.abort();
+    Silence();
     // NOTE: never delete the socket inside one of its own signals; Qt goes on using it after the slot returns.
     if (depth_ > 0) {
       deleteLater();
@@ -94,6 +92,10 @@ class TcpLink : public QObject {
   QTcpSocket socket;
 
  private:
+  void Silence() {
+    socket.disconnect(this);
+    socket.abort();
+  }
   template <class F>
   void Guarded(F&& step) {
     ++depth_;

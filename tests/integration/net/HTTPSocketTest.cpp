@@ -13,6 +13,7 @@
 #include "framework/net/HTTPSocket.h"
 #include "framework/net/InternetHeaders.h"
 #include "framework/runtime/ClassInfo.h"
+#include "framework/runtime/Exceptions.h"
 #include "support/EventLoop.h"
 
 namespace {
@@ -108,6 +109,39 @@ bool HasRequest(const LoopbackServer& server, int connection = 0) {
 }
 
 class HTTPSocketTest : public NetTest {};
+
+TEST_F(HTTPSocketTest, TakesAddressAndPortFromTheUrl) {
+  struct Case {
+    std::string url;
+    std::int64_t portBefore;
+    std::string address;
+    std::int64_t port;
+  };
+  const Case cases[] = {
+      {"http://127.0.0.1:8000/", 0, "127.0.0.1", 8000},
+      {"127.0.0.1", 0, "127.0.0.1", 80},
+      {"http://127.0.0.1/status", 0, "127.0.0.1", 80},
+      {"http://127.0.0.1:0/", 8080, "127.0.0.1", 8080},
+      {"http://127.0.0.1/", 8080, "127.0.0.1", 8080},
+      {"http://localhost:abc/", 0, "localhost", 80},
+      {"http://127.0.0.1:8000.9/", 0, "127.0.0.1", 8000},
+      {"http://127.0.0.1:81:82/", 0, "127.0.0.1", 81},
+      {"http://127.0.0.1:-5/", 0, "127.0.0.1", -5},
+      {"http://[::1]:8001/", 0, "::1", 8001},
+      {"ftp://[::1]/", 0, "::1", 80},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.url);
+    auto client = std::make_shared<HTTPSocket>();
+    client->Constructor();
+    client->SetPort(c.portBefore);
+    client->Get(c.url);
+    // Closed before the event loop runs: the connect never starts.
+    client->Close();
+    EXPECT_EQ(client->Address(), c.address);
+    EXPECT_EQ(client->Port(), c.port);
+  }
+}
 
 TEST_F(HTTPSocketTest, SendsTheRequestLineAndThreeHeadersInKeyOrder) {
   struct Case {
@@ -260,6 +294,21 @@ TEST_F(HTTPSocketTest, TheBodyFollowsTheHeadersWhenNobodyCloses) {
     EXPECT_EQ(started.check->events, (Events{"HeadersReceived 200", "PageReceived 200 hello world"}));
     EXPECT_EQ(started.check->lastHeaders->Value("content-type"), "text/plain");
   }
+}
+
+TEST_F(HTTPSocketTest, AnExceptionFromAHandlerLeavesTheClientUsable) {
+  LoopbackServer server({.reply = "HTTP/1.0 200 OK\r\n\r\n", .then = Then::Stay});
+  const std::string url = UrlOf(Loopback::IPv4, server.Port());
+  auto started = StartGet(url, false);
+  started.check->onHeaders = [thrown = false](const Ref<HTTPSocket>&) mutable {
+    if (!std::exchange(thrown, true)) throw RuntimeException("from the handler");
+  };
+  ASSERT_TRUE(RunUntil([&] { return started.check->events.size() == 1; }));
+  EXPECT_EQ(Reported(), std::vector<std::string>{"RuntimeException: from the handler"});
+  started.check->client->Get(url);
+  ASSERT_TRUE(RunUntil([&] { return started.check->events.size() == 2; }));
+  EXPECT_EQ(started.check->events, (Events{"HeadersReceived 200", "HeadersReceived 200"}));
+  expectedReports_ = {"RuntimeException: from the handler"};
 }
 
 TEST_F(HTTPSocketTest, AnAuthenticationHandlerMayRepeatTheRequest) {
