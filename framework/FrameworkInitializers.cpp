@@ -1,3 +1,7 @@
+#include "net/HTTPSocket.h"
+#include "net/InternetHeaders.h"
+#include "net/SocketCore.h"
+#include "net/TCPSocket.h"
 #include "runtime/Exceptions.h"
 #include "runtime/Finalizers.h"
 #include "runtime/Runtime.h"
@@ -29,15 +33,21 @@ constexpr Initializer kFrameworkInitializers[] = {
     &Register<IllegalCastException>, &Register<ThreadAccessingUIException>, &Register<WeakRef>,
     &Register<Application>,      &Register<Window>,           &Register<MenuItem>,
     &Register<MenuBar>,          &Register<QuitMenuItem>,     &Register<Timer>,
-    &Register<Graphics>,         &Register<Rectangle>,        &Register<Label>,
-    &Register<CheckBox>,         &Register<Canvas>,           &Register<PushButton>,
-    &Register<Picture>,          &Register<FolderItem>,
+    &Register<Graphics>,         &Register<Picture>,          &Register<FolderItem>,
+    &Register<SocketCore>,       &Register<TCPSocket>,        &Register<InternetHeaders>,
+    &Register<HTTPSocket>,
 };
 
 }  // namespace
 
 std::span<const Initializer> FrameworkInitializers() { return kFrameworkInitializers; }
 
-void _RuntimeInitExternalClasses() {}
+// The window-system controls: registered once the application is being set up.
+void _RuntimeInitExternalClasses() {
+  for (Initializer registration : {&Register<Rectangle>, &Register<Label>, &Register<CheckBox>, &Register<Canvas>,
+                                   &Register<PushButton>}) {
+    registration();
+  }
+}
 
 }  // namespace fw

@@ -3,9 +3,11 @@
 #include <cstdint>
 
 #include "framework/net/TCPSocket.h"
+#include "framework/runtime/Runtime.h"
 #include "framework/runtime/WeakRef.h"
 #include "framework/ui/PaneChild.h"
 #include "framework/ui/Timer.h"
+#include "framework/ui/Window.h"
 
 // A non-visual control of the window: its framework class plus what the
 // window machinery needs of it, its owner (held weakly) and its index.
@@ -38,7 +40,7 @@ class _wrapper_skt_TestOnlineSocket : public OwnedControl<fw::TCPSocket> {
   static const fw::ClassInfo& Description();
   const fw::ClassInfo& Class() const override;
 
-  void Constructor() { fw::TCPSocket::Constructor(); }
+  void Constructor() override { fw::TCPSocket::Constructor(); }
 };
 
 // The check timer's class.

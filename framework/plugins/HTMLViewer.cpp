@@ -49,6 +49,14 @@ QWebEnginePage::WebAction EditAction(std::string_view itemName) {
   return QWebEnginePage::NoWebAction;
 }
 
+void PrepareHTMLEngine() {
+  // The engine reads this when it starts, with the first page. Its sandbox
+  // refuses to run as root; nothing else needs it off.
+  if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  }
+}
+
 }  // namespace
 
 const ClassInfo& _HTMLViewerPlugin::Description() {
@@ -81,6 +89,7 @@ HTMLViewer::~HTMLViewer() {
 }
 
 void HTMLViewer::StartEngine() {
+  PrepareHTMLEngine();
   profile_ = std::make_unique<QWebEngineProfile>();  // off the record: nothing is kept between runs
   InstallMediaScripts(*profile_);
   view_ = new QWebEngineView(_Widget());
@@ -126,11 +135,5 @@ void HTMLViewer::_StandardEditAction(QWidget* focus, std::string_view itemName) 
   }
 }
 
-void PrepareHTMLEngine() {
-  // The engine's sandbox refuses to run as root; nothing else needs it off.
-  if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  }
-}
 
 }  // namespace fw

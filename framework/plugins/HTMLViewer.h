@@ -69,7 +69,4 @@ class HTMLViewer : public _HTMLViewerPlugin {
   Ref<FolderItem> base_{};
 };
 
-// Prepares the HTML engine for this process; start-up calls it before any viewer exists.
-void PrepareHTMLEngine();
-
 }  // namespace fw

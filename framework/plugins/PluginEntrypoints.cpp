@@ -5,7 +5,6 @@
 namespace fw {
 
 void _InitPluginEntrypoints() {
-  PrepareHTMLEngine();
   RuntimeRegisterClass(BevelButton::Description());
   RuntimeRegisterClass(HTMLViewer::Description());
 }

@@ -16,6 +16,8 @@ class RuntimeException : public Object, public std::exception {
 
   RuntimeException() = default;
   explicit RuntimeException(std::string message) : message_(std::move(message)) {}
+  // Exceptions travel by value; the copy is a new object with the same message.
+  RuntimeException(const RuntimeException& other) : Object(), std::exception(other), message_(other.message_) {}
 
   const std::string& Message() const { return message_; }
   const char* what() const noexcept override { return message_.c_str(); }

@@ -7,6 +7,7 @@
 #include "framework/runtime/ClassInfo.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/Canvas.h"
+#include "framework/ui/Picture.h"
 #include "framework/ui/CheckBox.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/PushButton.h"

@@ -24,11 +24,12 @@ std::string Bytes(std::initializer_list<int> values) {
   return out;
 }
 
-// The value bytes that follow "Name " in a block.
-std::string ValueAfter(const std::string& block, const std::string& name, std::size_t width) {
-  auto at = block.find(name + " ");
+// The value bytes after `entry` (what ends the entry before, then the name and
+// its blank: names such as "TabPanelIndex " end like "Index ").
+std::string ValueAfter(const std::string& block, const std::string& entry, std::size_t width) {
+  auto at = block.find(entry);
   if (at == std::string::npos) return "<missing>";
-  return block.substr(at + name.size() + 1, width);
+  return block.substr(at + entry.size(), width);
 }
 
 struct BlockRow {
@@ -60,10 +61,10 @@ TEST(SettingsBlocks, EachBlockDecodesAgainstItsClassWithItsEntryCount) {
 
 TEST(SettingsBlocks, EncodedEdgeCases) {
   const std::string noIndex = Bytes({0x00, 0x00, 0x00, 0x80, 0xFF, 0xFF, 0xFF, 0xFF});
-  EXPECT_EQ(ValueAfter(blocks::Window(), "BackColor", 4), Bytes({0xFE, 0x8E, 0x6C, 0x00}));
-  EXPECT_EQ(ValueAfter(blocks::lbl_Heading(), "TextSize", 4), Bytes({0x00, 0x00, 0x90, 0x41}));
-  EXPECT_EQ(ValueAfter(blocks::rct_OnAirLight(), "Index", 8), noIndex);
-  EXPECT_EQ(ValueAfter(blocks::htm_AudioPlayer(), "HelpTag", 5), Bytes({0, 0, 0, 0}) + "A") << "next: AutoDeactivate";
+  EXPECT_EQ(ValueAfter(blocks::Window(), Bytes({1}) + "BackColor ", 4), Bytes({0xFE, 0x8E, 0x6C, 0x00}));
+  EXPECT_EQ(ValueAfter(blocks::lbl_Heading(), "TextSize ", 4), Bytes({0x00, 0x00, 0x90, 0x41}));
+  EXPECT_EQ(ValueAfter(blocks::rct_OnAirLight(), "rct_OnAirLightIndex ", 8), noIndex);
+  EXPECT_EQ(ValueAfter(blocks::htm_AudioPlayer(), "HelpTag ", 5), Bytes({0, 0, 0, 0}) + "A") << "next: AutoDeactivate";
   EXPECT_EQ(blocks::tmr_LiveCheckTimer(),
             "Mode " + Bytes({0, 0, 0, 0, 0, 0, 0, 0}) + "Period " + Bytes({0x98, 0x3A, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(blocks::tmr_LiveCheckTimer().size(), 28u);

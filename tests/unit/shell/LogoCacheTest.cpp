@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <stdexcept>
 
 #include "framework/ui/Picture.h"
@@ -17,7 +19,7 @@ fw::Ref<fw::Picture> ScriptedOpen(std::string_view name) {
   Outcome outcome = script.at(opens++);
   if (outcome == Outcome::Raise) throw std::runtime_error("unreadable");
   if (outcome == Outcome::Nil) return nullptr;
-  return std::make_shared<fw::Picture>();
+  return std::make_shared<fw::Picture>(QImage(2, 2, QImage::Format_ARGB32));
 }
 
 TEST(LogoCache, KeepsTheFirstPictureAndRemembersNeitherNilNorExceptions) {

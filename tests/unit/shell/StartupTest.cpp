@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QTimer>
 
 #include <stdexcept>
 
 #include "RuntimeSession.h"
+#include "framework/runtime/ClassInfo.h"
 #include "framework/runtime/Clock.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/Application.h"
@@ -91,10 +93,12 @@ TEST_F(Startup, ExceptionsBeforeTheLoopAreReportedOnceAndNoWindowIsMade) {
 TEST_F(Startup, AnExceptionInTheLateStartupPassesBackToMain) {
   ReportWatch watch;
   fw::RuntimePerformInitializers(SystemInitializers());
-  // A window already kept under the class's name is found, and the late start-up creates none;
-  // a window of the wrong class there makes the verifying cast raise.
+  // A plain window kept under the class's full name is found, and the cast of it raises.
   struct Impostor : fw::Window {
-    const fw::ClassInfo& Class() const override { return win_MainWindow::Description(); }
+    const fw::ClassInfo& Class() const override {
+      static const fw::ClassInfo info{.name = win_MainWindow::Description().name, .base = &fw::Window::Description()};
+      return info;
+    }
   };
   auto impostor = std::make_shared<Impostor>();
   impostor->Constructor();

@@ -15,6 +15,7 @@ using namespace fw;
 
 TEST(ControlClasses, AreRegisteredUnderTheirBaseAndMakeTheirOwnObjects) {
   RuntimePerformInitializers();
+  _RuntimeInitExternalClasses();
   const struct {
     const ClassInfo& cls;
     const ClassInfo& base;

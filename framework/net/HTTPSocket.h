@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "TCPSocket.h"
+
+namespace fw {
+
+class InternetHeaders;
+
+// An HTTP/1.0 client for one request at a time. It handles the events of its
+// TCP layer itself; its own, in order after TCPSocket's:
+//   AuthenticationRequired (headers), Connected, DownloadComplete,
+//   Error (error number), HeadersReceived (headers, status),
+//   PageReceived (url, status, headers, body), ProxyAuthenticationRequired
+//   (headers), ReceiveProgress (body bytes so far).
+// Error reports only a request whose connection was never established.
+// HeadersReceived comes once the answer's header block is complete, before
+// any of the body is read. A handler of the two authentication events may
+// set credentials in RequestHeaders and call Get again; otherwise the client
+// goes on to HeadersReceived.
+class HTTPSocket : public TCPSocket {
+ public:
+  static const ClassInfo& Description();
+  const ClassInfo& Class() const override;
+
+  // An unfinished header block larger than this closes the connection without an event.
+  static constexpr std::int64_t kMaxHeaderBytes = 64 * 1024;
+  // A body larger than this closes the connection without an event.
+  static constexpr std::int64_t kMaxPageBytes = 1024 * 1024;
+
+  HTTPSocket();
+
+  // Sets the request headers Accept "*/*" and Accept-Language "en".
+  void Constructor() override;
+  // Starts a GET of `url` and returns at once; the outcome comes as events.
+  // A host part in brackets is an IPv6 address: "http://[::1]:8000/".
+  void Get(std::string_view url);
+
+  const Ref<InternetHeaders>& RequestHeaders() const { return requestHeaders_; }
+  // The received bytes that the client holds: those waiting in its socket and the body kept so far.
+  std::int64_t BytesHeld() const;
+
+ protected:
+  void OnDataAvailable() override;
+  void OnError() override;
+  void OnSendComplete() override {}
+  void OnConnected() override;
+  void OnSendProgress(std::int64_t, std::int64_t) override {}
+
+ private:
+  void HandleAnswer();
+  bool TakeHeaderBlock();
+  bool TakeBody();
+
+  Ref<InternetHeaders> requestHeaders_;
+  std::int64_t defaultPort_ = 80;
+  std::string url_{};
+  std::string server_{};
+  std::string path_ = "/";
+  std::string httpAction_{};
+  bool connectionValid_ = false;
+  bool handlingAnswer_ = false;
+  Ref<InternetHeaders> pageHeaders_{};
+  std::int64_t httpStatusCode_ = 0;
+  std::string page_{};
+};
+
+}  // namespace fw

@@ -1,0 +1,46 @@
+#include "ResponseHead.h"
+
+#include <string>
+
+#include "../runtime/Text.h"
+#include "LineEnd.h"
+
+namespace fw {
+
+namespace {
+
+// The text between the first and the second blank; to the end when there is
+// only one blank, empty when there is none.
+std::string_view SecondField(std::string_view line) {
+  const std::size_t first = line.find(' ');
+  if (first == std::string_view::npos) return {};
+  const std::size_t second = line.find(' ', first + 1);
+  return line.substr(first + 1, second == std::string_view::npos ? std::string_view::npos : second - first - 1);
+}
+
+}  // namespace
+
+std::optional<ResponseHead> ParseResponseHead(std::string_view data) {
+  const std::string lineEnd(ChooseLineEnd(data));
+  // The doubled line end of the data's own kind first, then each kind in a fixed order:
+  // the first pattern found decides, not the earliest position.
+  const std::string terminators[] = {lineEnd + lineEnd, "\n\n", "\r\n\r\n", "\r\r"};
+  for (const std::string& terminator : terminators) {
+    const std::size_t at = data.find(terminator);
+    if (at == std::string_view::npos) continue;
+    const std::string_view block = data.substr(0, at);
+    const std::string_view blockLineEnd = ChooseLineEnd(block);
+    const std::size_t lineEndAt = block.find(blockLineEnd);
+    ResponseHead head;
+    head.blockLength = at;
+    head.terminatorLength = terminator.size();
+    head.statusLine = block.substr(0, lineEndAt);
+    head.headerLines = lineEndAt == std::string_view::npos ? block.substr(block.size())
+                                                           : block.substr(lineEndAt + blockLineEnd.size());
+    head.status = ValToInteger(SecondField(head.statusLine));
+    return head;
+  }
+  return std::nullopt;
+}
+
+}  // namespace fw

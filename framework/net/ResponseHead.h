@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace fw {
+
+// Where an HTTP answer's header block ends in the bytes received so far, and
+// its status. The views point into the bytes that were parsed.
+struct ResponseHead {
+  std::size_t blockLength = 0;       // the header block: everything before the empty line
+  std::size_t terminatorLength = 0;  // the pair of line ends after the block
+  std::string_view statusLine;       // the block's first line, without its line end
+  std::string_view headerLines;      // the rest of the block after that line end
+  std::int64_t status = 0;           // the status line's second field through ValToInteger
+};
+
+// Looks at `data` without keeping anything of it: nullopt while the header
+// block is incomplete. Works on bytes and lengths only, so NUL and non-ASCII
+// bytes are ordinary data.
+std::optional<ResponseHead> ParseResponseHead(std::string_view data);
+
+}  // namespace fw

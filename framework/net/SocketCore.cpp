@@ -1,0 +1,36 @@
+#include "SocketCore.h"
+
+#include "../runtime/ClassInfo.h"
+
+namespace fw {
+
+namespace {
+
+constexpr EventInfo kEvents[] = {{"DataAvailable"}, {"Error"}, {"SendComplete"}};
+
+constexpr MethodInfo kMethods[] = {
+    {"Close", "(  )"},
+    {"Connect", "(  )"},
+    {"Purge", "(  )"},
+};
+
+constexpr PropertyInfo kProperties[] = {
+    Property<&SocketCore::SetPort>("Port"),
+    Field("IsConnected", PropertyType::Boolean),
+    Field("LastErrorCode", PropertyType::Integer),
+    Field("BytesAvailable", PropertyType::Integer),
+};
+
+}  // namespace
+
+const ClassInfo& SocketCore::Description() {
+  static const ClassInfo info{.name = "SocketCore",
+                              .base = &Object::Description(),
+                              .properties = kProperties,
+                              .events = kEvents,
+                              .methods = kMethods};
+  return info;
+}
+const ClassInfo& SocketCore::Class() const { return Description(); }
+
+}  // namespace fw

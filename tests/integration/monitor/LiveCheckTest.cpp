@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "EventLoop.h"
+#include "fixtures/LoopbackServer.h"
+#include "fixtures/RawListeners.h"
+#include "unit/monitor/MonitorFixture.h"
+#include "framework/net/HTTPSocket.h"
+#include "framework/net/TCPSocket.h"
+#include "framework/plugins/HTMLViewer.h"
+#include "framework/runtime/Clock.h"
+#include "framework/ui/Rectangle.h"
+#include "framework/ui/Timer.h"
+
+namespace {
+
+using tembrel::test::LoopbackServer;
+using tembrel::test::RefusingPort;
+using tembrel::test::RunUntil;
+using tembrel::test::ServerScript;
+using tembrel::test::Then;
+
+constexpr fw::Color kOn{0xFB2A32}, kOff{0x360E0F};
+constexpr std::int64_t kPeriod = 15000;
+
+class LiveCheck : public tembrel::test::MonitorTest {
+ protected:
+  // Points the probe and the request of the next checks at `port` on loopback.
+  void PointAt(std::uint16_t probePort, std::optional<std::uint16_t> requestPort = std::nullopt) {
+    window->skt_TestOnlineSocket()->SetPort(probePort);
+    window->RemotePort = requestPort.value_or(probePort);
+  }
+
+  // Lets the timer start the next check, then runs it until it has ended.
+  void RunCheck() {
+    fw::clock::AdvanceClock(kPeriod);
+    EXPECT_FALSE(window->tmr_LiveCheckTimer()->_Armed()) << "the timer is off while a check runs";
+    WaitForCheckToEnd();
+    ExpectIdle();
+  }
+
+  // Between checks: no client, and nothing counts down but the check timer.
+  void ExpectIdle() {
+    EXPECT_FALSE(window->HTTPGetSocket);
+    EXPECT_TRUE(window->tmr_LiveCheckTimer()->_Armed());
+    EXPECT_EQ(fw::clock::ActiveCalls(), 1);
+    EXPECT_EQ(fw::clock::NextDueIn(), kPeriod);
+  }
+
+  fw::Color Light() { return window->rct_OnAirLight()->FillColor(); }
+  // Brings the display into a state through a check of its own.
+  void Display(fw::Color light) {
+    LoopbackServer server({.reply = light == kOn ? "HTTP/1.0 200 OK\r\n\r\n" : "HTTP/1.0 404 Not Found\r\n\r\n"});
+    PointAt(server.Port());
+    RunCheck();
+    ASSERT_EQ(Light(), light);
+  }
+  void GoOnAir() { Display(kOn); }
+};
+
+TEST_F(LiveCheck, TheAnswersStatusDecides) {
+  const struct {
+    const char* reply;
+    fw::Color light;
+  } cases[] = {
+      {"HTTP/1.0 200 OK\r\n\r\n", kOn},
+      {"ICY 200 OK\r\nicy-name: x\r\n\r\n", kOn},
+      {"HTTP/1.1 200.5 x\r\n\r\n", kOn},
+      {"HTTP/1.0 199 x\r\n\r\n", kOff},
+      {"HTTP/1.0 201 Created\r\n\r\n", kOff},
+      {"HTTP/1.0 404 Not Found\r\nContent-Length: 0\r\n\r\n", kOff},
+      {"HTTP/1.0 401 Unauthorized\r\nWWW-Authenticate: Basic realm=x\r\n\r\n", kOff},
+      {"HTTP/1.0 407 Proxy Authentication Required\r\n\r\n", kOff},
+      {"HTTP/1.0\r\n\r\n", kOff},
+      {"HTTP/1.0 200 OK\n\n", kOn},
+      {"HTTP/1.0 200 OK\r\r", kOn},
+  };
+  for (const auto& c : cases) {
+    for (fw::Color before : {kOff, kOn}) {
+      Display(before);
+      LoopbackServer server({.reply = c.reply});
+      PointAt(server.Port());
+      RunCheck();
+      EXPECT_EQ(Light(), c.light) << c.reply;
+      EXPECT_EQ(window->LinkOpen, c.light == kOn) << c.reply;
+      EXPECT_EQ(window->htm_AudioPlayer()->Visible(), c.light == kOn) << c.reply;
+      EXPECT_EQ(server.Connections(), 2) << "the probe, then the request";
+    }
+  }
+}
+
+TEST_F(LiveCheck, TheRequestOnTheWire) {
+  LoopbackServer server({.reply = "HTTP/1.0 200 OK\r\n\r\n"});
+  PointAt(server.Port());
+  RunCheck();
+  EXPECT_EQ(server.Received(0), "") << "nothing is sent on the probe";
+  EXPECT_EQ(server.Received(1), "GET / HTTP/1.0\r\nAccept: */*\r\nAccept-Language: en\r\nHost: 127.0.0.1:" +
+                                    std::to_string(server.Port()) + "\r\n\r\n");
+}
+
+TEST_F(LiveCheck, ARefusedProbeLeavesTheDisplayAndRearmsOnce) {
+  RefusingPort refusing;
+  PointAt(refusing.Port());
+  RunCheck();
+  EXPECT_EQ(Light(), kOff);
+
+  GoOnAir();
+  for (int i = 0; i < 3; ++i) {
+    PointAt(refusing.Port());
+    RunCheck();
+    EXPECT_EQ(Light(), kOn) << "a server gone altogether leaves the light on";
+    EXPECT_TRUE(window->htm_AudioPlayer()->Visible());
+  }
+}
+
+TEST_F(LiveCheck, AProbeThatConnectsFollowedByARefusedRequestGoesOffTheAir) {
+  GoOnAir();
+  LoopbackServer probe({.reply = "", .then = Then::Close, .waitForRequest = false});
+  RefusingPort refusing;
+  PointAt(probe.Port(), refusing.Port());
+  RunCheck();
+  EXPECT_EQ(Light(), kOff);
+}
+
+TEST_F(LiveCheck, RequestsThatNeverCompleteEndByTheTimeLimit) {
+  const struct {
+    const char* what;
+    ServerScript script;
+  } cases[] = {
+      {"closes before its headers are complete", {.reply = "HTTP/1.0 200 OK\r\nServer: x\r\n", .then = Then::Close}},
+      {"accepts and never answers", {.reply = "", .then = Then::Stay}},
+      {"sends header bytes without end", {.reply = "HTTP/1.0 200 OK\r\n", .then = Then::FloodHeaders}},
+      {"resets in the middle of its headers", {.reply = "HTTP/1.0 200 OK\r\nServ", .then = Then::Reset}},
+  };
+  for (const auto& c : cases) {
+    GoOnAir();
+    LoopbackServer server(c.script);
+    PointAt(server.Port());
+    fw::clock::AdvanceClock(kPeriod);
+    ASSERT_TRUE(RunUntil([&] { return server.Connections() == 2 && !server.Received(1).empty(); })) << c.what;
+    tembrel::test::RunFor(200);
+    ASSERT_TRUE(window->HTTPGetSocket) << c.what << ": the request phase is still waiting";
+    EXPECT_LE(window->HTTPGetSocket->BytesHeld(), 64 * 1024) << c.what;
+    fw::clock::AdvanceClock(win_MainWindow::kRequestTimeLimitMs);
+    EXPECT_EQ(Light(), kOff) << c.what << ": ends as a failed request";
+    ExpectIdle();
+    GoOnAir();  // the next check starts, and ends
+  }
+}
+
+TEST_F(LiveCheck, AStreamAfterTheHeadersIsNotRead) {
+  LoopbackServer server({.reply = "HTTP/1.0 200 OK\r\nContent-Type: audio/mpeg\r\n\r\n", .then = Then::StreamForever});
+  PointAt(server.Port());
+  RunCheck();
+  EXPECT_EQ(Light(), kOn);
+  ASSERT_TRUE(RunUntil([&] { return server.PeerClosed(1); })) << "the client closes at once";
+}
+
+TEST_F(LiveCheck, TheCycleOffOnOnOffFollowsTheServer) {
+  LoopbackServer up({.reply = "HTTP/1.0 200 OK\r\n\r\n"});
+  LoopbackServer down({.reply = "HTTP/1.0 404 Not Found\r\n\r\n"});
+  const struct {
+    const LoopbackServer* server;
+    fw::Color light;
+  } cycle[] = {{&down, kOff}, {&up, kOn}, {&up, kOn}, {&down, kOff}};
+  std::string pageAfterFirstOn;
+  for (const auto& step : cycle) {
+    PointAt(step.server->Port());
+    RunCheck();
+    EXPECT_EQ(Light(), step.light);
+    if (step.light == kOn && pageAfterFirstOn.empty()) pageAfterFirstOn = window->htm_AudioPlayer()->_Source();
+  }
+  EXPECT_NE(pageAfterFirstOn.find("src=\"http://127.0.0.1:" + std::to_string(up.Port()) + "/listen\""),
+            std::string::npos);
+  EXPECT_EQ(window->Title(), "QAX Tembrel - Waiting");
+}
+
+TEST_F(LiveCheck, CheckLiveStateSetsOnlyWhatItIsGiven) {
+  auto probe = window->skt_TestOnlineSocket();
+  RefusingPort refusing;
+  probe->SetPort(refusing.Port());
+  window->tmr_LiveCheckTimer()->SetEnabled(false);
+  window->CheckLiveState("", 0);
+  WaitForCheckToEnd();
+  EXPECT_EQ(probe->Address(), "127.0.0.1");
+  EXPECT_EQ(probe->Port(), refusing.Port());
+  window->tmr_LiveCheckTimer()->SetEnabled(false);
+  window->CheckLiveState("::1", -5);
+  WaitForCheckToEnd();
+  EXPECT_EQ(probe->Address(), "::1");
+  EXPECT_EQ(probe->Port(), refusing.Port()) << "a port of 0 or less is ignored";
+}
+
+}  // namespace

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "framework/runtime/Clock.h"
+#include "framework/runtime/Runtime.h"
+
+namespace tembrel::test {
+
+// Every time limit runs on the manual clock, and what a handler lets escape
+// is collected from the unhandled-exception report instead of ending the
+// process; a test expects none unless it says otherwise.
+class NetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fw::clock::UseManualClock();
+    Reported().clear();
+    fw::RuntimeSetUnhandledExceptionObserver([](std::exception_ptr e) { Reported().push_back(fw::DescribeException(e)); });
+  }
+  void TearDown() override {
+    fw::RuntimeSetUnhandledExceptionObserver(nullptr);
+    EXPECT_EQ(Reported(), expectedReports_);
+  }
+
+  static std::vector<std::string>& Reported() {
+    static std::vector<std::string> reported;
+    return reported;
+  }
+
+  std::vector<std::string> expectedReports_{};
+};
+
+}  // namespace tembrel::test
