@@ -23,7 +23,7 @@ double Luminance(const QColor& color) {
 }
 
 double Contrast(const QColor& a, const QColor& b) {
-  auto [dark, light] = std::minmax(Luminance(a), Luminance(b));
+  auto [dark, light] = std::minmax({Luminance(a), Luminance(b)});
   return (light + 0.05) / (dark + 0.05);
 }
 

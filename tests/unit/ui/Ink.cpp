@@ -50,7 +50,7 @@ QSize UnclippedInkSize(const QFont& font, const QString& text, int wrapWidth) {
 }
 
 double Contrast(const QColor& a, const QColor& b) {
-  auto [dark, light] = std::minmax(Luminance(a), Luminance(b));
+  auto [dark, light] = std::minmax({Luminance(a), Luminance(b)});
   return (light + 0.05) / (dark + 0.05);
 }
 
