@@ -11,6 +11,7 @@
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/MenuItem.h"
+#include "framework/ui/Timer.h"
 #include "framework/ui/Window.h"
 #include "monitor/win_MainWindow.h"
 #include "shell/App.h"
@@ -107,6 +108,29 @@ TEST_F(Startup, AnExceptionInTheLateStartupPassesBackToMain) {
   ASSERT_EQ(watch.Reports().size(), 1u);
   EXPECT_NE(fw::DescribeException(watch.Reports()[0]).find("IllegalCastException"), std::string::npos);
   impostor = nullptr;
+  EXPECT_EQ(EndRuntime(), 1);
+}
+
+// A handler that fails, as a window method might.
+class Failing : public fw::Object {
+ public:
+  void Action(fw::Ref<fw::Timer>) { throw fw::NilObjectException(); }
+};
+
+TEST_F(Startup, AnExceptionThatEscapesAHandlerEndsTheApplicationWithStatusOne) {
+  ReportWatch watch;
+  fw::RuntimePerformInitializers(SystemInitializers());
+  auto failing = std::make_shared<Failing>();
+  auto timer = std::make_shared<fw::Timer>();
+  timer->AddEventHandler(0, fw::Delegate(failing, &Failing::Action, "( Timer )", 1));
+  timer->SetPeriod(10);
+  timer->SetMode(fw::Timer::ModeSingle);
+  QTimer::singleShot(0, [] { fw::clock::AdvanceClock(10); });
+  fw::RuntimeCallLeavingPending(&_Main);
+
+  ASSERT_EQ(watch.Reports().size(), 1u);
+  EXPECT_EQ(fw::DescribeException(watch.Reports()[0]), "NilObjectException");
+  timer = nullptr;
   EXPECT_EQ(EndRuntime(), 1);
 }
 

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "framework/runtime/Runtime.h"
+#include "framework/ui/Window.h"
+#include "monitor/OwnedControls.h"
+
+namespace {
+
+template <class T>
+class OwnedControlTest : public ::testing::Test {};
+using Classes = ::testing::Types<_wrapper_skt_TestOnlineSocket, _wrapper_tmr_LiveCheckTimer>;
+TYPED_TEST_SUITE(OwnedControlTest, Classes);
+
+TYPED_TEST(OwnedControlTest, HoldsItsWindowWeaklyAndItsIndexAsGiven) {
+  auto control = std::make_shared<TypeParam>();
+  control->Constructor();
+  EXPECT_EQ(control->Window(), nullptr);
+  EXPECT_EQ(control->_Index(), 0);
+
+  auto first = std::make_shared<fw::Window>();
+  auto second = std::make_shared<fw::Window>();
+  control->_SetWindow(first);
+  EXPECT_EQ(control->Window(), first);
+  std::weak_ptr<fw::WeakRef> firstRef = control->ownerWindow;
+  control->_SetWindow(second);
+  EXPECT_EQ(control->Window(), second);
+  EXPECT_TRUE(firstRef.expired()) << "the earlier WeakRef goes as the field drops it";
+
+  std::weak_ptr<fw::Window> watch = second;
+  second = nullptr;
+  EXPECT_TRUE(watch.expired()) << "the control never keeps its window alive";
+  EXPECT_EQ(control->Window(), nullptr);
+
+  for (std::int64_t index : {std::int64_t{-2147483648LL}, std::numeric_limits<std::int64_t>::min(), std::int64_t{7}}) {
+    control->_SetIndex(index);
+    EXPECT_EQ(control->_Index(), index);
+  }
+
+  std::weak_ptr<fw::WeakRef> lastRef = control->ownerWindow;
+  control = nullptr;
+  EXPECT_TRUE(lastRef.expired()) << "destroying the object releases its WeakRef";
+  EXPECT_TRUE(first) << "and leaves the window as it was";
+}
+
+TEST(OwnedControls, PassTheCastsToTheirFrameworkClasses) {
+  fw::Ref<fw::Object> socket = fw::RuntimeNewObject(_wrapper_skt_TestOnlineSocket::Description());
+  fw::Ref<fw::Object> timer = fw::RuntimeNewObject(_wrapper_tmr_LiveCheckTimer::Description());
+  EXPECT_EQ(fw::RuntimeCheckCast<fw::TCPSocket>(socket), socket);
+  EXPECT_EQ(fw::RuntimeCheckCast<fw::Timer>(timer), timer);
+  EXPECT_THROW(fw::RuntimeCheckCast<fw::Timer>(socket), fw::IllegalCastException);
+  EXPECT_EQ(socket->Class().name, "win_MainWindow._wrapper_skt_TestOnlineSocket");
+  EXPECT_EQ(timer->Class().interfaces.back(), "_PaneChild");
+  EXPECT_EQ(fw::EventCount(socket->Class()), 5);
+  EXPECT_EQ(fw::EventCount(timer->Class()), 1);
+}
+
+TEST(OwnedControls, TheWindowGivesItsNonVisualControlsTheirOwner) {
+  auto window = std::make_shared<fw::Window>();
+  auto timer = fw::RuntimeCheckCast<_wrapper_tmr_LiveCheckTimer>(window->__New(_wrapper_tmr_LiveCheckTimer::Description()));
+  EXPECT_EQ(timer->Window(), window);
+}
+
+}  // namespace
