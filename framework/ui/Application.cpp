@@ -1,7 +1,5 @@
 #include "Application.h"
 
-#include <QGuiApplication>
-
 #include "../runtime/ClassInfo.h"
 #include "../runtime/Runtime.h"
 #include "MenuItem.h"
@@ -63,9 +61,7 @@ void Application::SetMenuBar(Ref<fw::MenuBar> bar) {
   menuBar_ = std::move(bar);
 }
 
-void Application::_SetSupportsHiDPI(bool supported) {
-  // Qt 6 scales for high-resolution displays by itself; without support, pin the factor to 1.
-  if (!supported && !QGuiApplication::instance()) qputenv("QT_SCALE_FACTOR", "1");
-}
+// Qt 6 always scales for high-resolution displays; the declaration asks for nothing more.
+void Application::_SetSupportsHiDPI(bool) {}
 
 }  // namespace fw
