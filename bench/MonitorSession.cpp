@@ -1,0 +1,51 @@
+#include "MonitorSession.h"
+
+#include <cstdlib>
+
+#include "framework/net/TCPSocket.h"
+#include "framework/runtime/Clock.h"
+#include "framework/runtime/Runtime.h"
+#include "framework/ui/Timer.h"
+#include "shell/Startup.h"
+
+namespace bench {
+
+namespace {
+
+constexpr std::int64_t kPeriod = 15000;
+
+}  // namespace
+
+MonitorSession::MonitorSession(int& argc, char** argv) {
+  fw::RuntimeInit(argc, argv);
+  fw::clock::UseManualClock();
+  fw::RuntimePerformInitializers(SystemInitializers());
+  window_ = win_MainWindow::ImplicitInstance();
+  if (!Await([&] { return CheckEnded(); }, 10000)) {
+    Note("the first check did not end");
+    std::exit(1);
+  }
+}
+
+MonitorSession::~MonitorSession() {
+  window_ = nullptr;
+  fw::RuntimePerformFinalizers();
+  fw::RuntimeExit();
+}
+
+void MonitorSession::PointAt(std::uint16_t port) {
+  window_->skt_TestOnlineSocket()->SetPort(port);
+  window_->RemotePort = port;
+}
+
+std::optional<double> MonitorSession::TimeCheck(const std::function<bool()>& ended) {
+  const Clock::time_point start = Clock::now();
+  fw::clock::AdvanceClock(kPeriod);
+  const auto end = Await(ended, 10000);
+  if (!end) return std::nullopt;
+  return Milliseconds(*end - start);
+}
+
+bool MonitorSession::CheckEnded() const { return window_->tmr_LiveCheckTimer()->_Armed(); }
+
+}  // namespace bench

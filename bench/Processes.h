@@ -1,0 +1,39 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+#include "Bench.h"
+
+namespace bench {
+
+// A program started by a benchmark.
+struct Child {
+  pid_t pid = -1;
+  Clock::time_point started{};  // taken just before the fork
+};
+
+// Starts `program` with no arguments and its output on our standard error.
+// What it starts in turn becomes our child once it is orphaned, so that Stop
+// can end all of it.
+Child Spawn(const std::string& program);
+// Ends the child, and then whatever it started that is still running.
+void Stop(Child& child);
+
+// The process and its descendants.
+std::vector<pid_t> ProcessTree(pid_t root);
+// CPU time, user and system, of every thread the process has had so far.
+double CpuSeconds(pid_t pid);
+
+struct Memory {
+  long rssKiB = 0;
+  long pssKiB = 0;  // shared pages divided among the processes that map them
+  int processes = 0;
+};
+Memory TreeMemory(pid_t root);
+// "PSS 48.3 MiB, RSS 115.0 MiB"
+std::string Describe(const Memory& memory);
+
+}  // namespace bench
