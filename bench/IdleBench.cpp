@@ -7,7 +7,7 @@
 
 #include "Bench.h"
 #include "Processes.h"
-#include "StreamServer.h"
+#include "fixtures/StreamServer.h"
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);

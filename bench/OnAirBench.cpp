@@ -7,7 +7,7 @@
 
 #include "Bench.h"
 #include "Processes.h"
-#include "StreamServer.h"
+#include "fixtures/StreamServer.h"
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
   const int seconds = argc > 2 ? std::atoi(argv[2]) : 10;
   StreamServer server;
   server.setPacing(StreamServer::Pacing::RealTime);
-  if (!server.loadMp3(BENCH_TONE_MP3) || !server.listen(bench::kStreamPort)) {
-    bench::Note("cannot serve " BENCH_TONE_MP3 " on the stream port");
+  if (!server.loadMp3(TEMBREL_TONE_MP3) || !server.listen(bench::kStreamPort)) {
+    bench::Note("cannot serve " TEMBREL_TONE_MP3 " on the stream port");
     return 2;
   }
   bench::Child child = bench::Spawn(argv[1]);
