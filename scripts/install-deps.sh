@@ -1,10 +1,11 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing Tembrel need,
-# and only those that are missing.
+# and only those that are missing. clang-14 with its sanitizer and libFuzzer
+# runtimes (and llvm-14 for its symbolizer) builds `make sanitize` and `make fuzz`.
 set -eu
 
 packages="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev
-libqt6webenginecore6-bin libgtest-dev fonts-dejavu-core xvfb xauth iproute2 clang libclang-rt-14-dev"
+libqt6webenginecore6-bin libgtest-dev fonts-dejavu-core xvfb xauth iproute2 clang-14 libclang-rt-14-dev llvm-14"
 
 missing=""
 for p in $packages; do

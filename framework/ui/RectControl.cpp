@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
+
 #include "../runtime/ClassInfo.h"
 #include "../runtime/Runtime.h"
 #include "Window.h"
@@ -15,6 +17,11 @@ namespace fw {
 namespace {
 
 constexpr const char* kControlProperty = "fw.control";
+
+// Qt keeps a widget's geometry in int and its sizes at most QWIDGETSIZE_MAX;
+// the 64-bit property values are brought into that range before any sum.
+std::int64_t Coordinate(std::int64_t v) { return std::clamp<std::int64_t>(v, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX); }
+int Extent(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX)); }
 
 constexpr EventInfo kEvents[] = {
     {"ConstructContextualMenu"}, {"ContextualMenuAction"}, {"DragEnter"}, {"DragExit"},
@@ -152,24 +159,24 @@ void RectControl::_SetOwner(const Ref<fw::Window>& window) {
 
 void RectControl::Place() {
   Overhang own = ContentOverhang();
-  std::int64_t x = left_ - own.left, y = top_ - own.top;
+  std::int64_t x = Coordinate(left_) - own.left, y = Coordinate(top_) - own.top;
   if (Ref<RectControl> parent = ParentControl()) {
     Overhang theirs = parent->ContentOverhang();
-    x -= parent->Left() - theirs.left;
-    y -= parent->Top() - theirs.top;
+    x -= Coordinate(parent->Left()) - theirs.left;
+    y -= Coordinate(parent->Top()) - theirs.top;
   }
-  std::int64_t width = std::max<std::int64_t>(width_, 0) + own.left + own.right;
-  std::int64_t height = std::max<std::int64_t>(height_, 0) + own.top + own.bottom;
-  widget_->setGeometry(static_cast<int>(x), static_cast<int>(y), static_cast<int>(width), static_cast<int>(height));
+  std::int64_t width = std::int64_t{Extent(width_)} + own.left + own.right;
+  std::int64_t height = std::int64_t{Extent(height_)} + own.top + own.bottom;
+  widget_->setGeometry(static_cast<int>(Coordinate(x)), static_cast<int>(Coordinate(y)), Extent(width), Extent(height));
 }
 
 RectControl::Overhang RectControl::OverhangToFit(Anchor anchor) const {
-  int width = static_cast<int>(std::max<std::int64_t>(width_, 0));
-  int height = static_cast<int>(std::max<std::int64_t>(height_, 0));
+  int width = Extent(width_);
+  int height = Extent(height_);
   // Wrapping content keeps the rectangle's width and grows in height instead.
   bool wraps = widget_->hasHeightForWidth();
-  int extraWidth = wraps ? 0 : std::max(0, widget_->sizeHint().width() - width);
-  int extraHeight = std::max(0, (wraps ? widget_->heightForWidth(width) : widget_->sizeHint().height()) - height);
+  int extraWidth = wraps ? 0 : Extent(std::int64_t{widget_->sizeHint().width()} - width);
+  int extraHeight = Extent(std::int64_t{wraps ? widget_->heightForWidth(width) : widget_->sizeHint().height()} - height);
   Overhang overhang{.top = extraHeight / 2, .bottom = extraHeight - extraHeight / 2};
   switch (anchor) {
     case Anchor::Left:

@@ -2,6 +2,9 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cstdint>
+#include <limits>
+
 #include "Ink.h"
 #include "WindowFixture.h"
 #include "framework/ui/Label.h"
@@ -189,6 +192,23 @@ TEST_F(LabelTest, WrappedTextIsShownWhole) {
   EXPECT_GT(whole.height(), 3 * QFontMetrics(label->_Widget()->font()).height()) << "wraps into several lines";
   EXPECT_NEAR(ink.height(), whole.height(), 1);
   EXPECT_LE(ink.right(), 50 + 90);
+}
+
+TEST_F(LabelTest, RectanglesBeyondQtsRangeAreHeldToIt) {
+  constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+  constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+  Add<Rectangle>("rct_OnAirLight", s::Block({s::Integer("Left", kMax), s::Integer("Top", kMin)}));
+  // Right-aligned text reaches past its rectangle to the left, inside a parent at the far corner.
+  const std::string placed = s::Block({s::Integer("Left", kMin), s::Integer("Top", kMax), s::String("Text", "ON AIR"),
+                                       s::Integer("TextAlign", Label::AlignRight),
+                                       s::String("InitialParent", "rct_OnAirLight")});
+  auto empty = Add<Label>("empty", placed + s::Block({s::Integer("Width", kMin), s::Integer("Height", kMin)}));
+  const QSize text = empty->_Widget()->sizeHint();
+  EXPECT_EQ(empty->_Widget()->geometry(), QRect(-QWIDGETSIZE_MAX, QWIDGETSIZE_MAX, text.width(), text.height()));
+  auto huge = Add<Label>("huge", placed + s::Block({s::Integer("Width", kMax), s::Integer("Height", kMax)}));
+  EXPECT_EQ(huge->_Widget()->geometry(), QRect(-QWIDGETSIZE_MAX, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+  EXPECT_EQ(huge->Left(), kMin) << "the properties keep their values";
+  EXPECT_EQ(huge->Width(), kMax);
 }
 
 }  // namespace
