@@ -4,7 +4,8 @@
 set -eu
 
 packages="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev
-libqt6webenginecore6-bin libgtest-dev fonts-dejavu-core xvfb xauth iproute2 clang libclang-rt-14-dev"
+libqt6webenginecore6-bin libgtest-dev fonts-dejavu-core xvfb xauth iproute2 clang libclang-rt-14-dev
+python3 util-linux x11-apps xdotool"
 
 missing=""
 for p in $packages; do
