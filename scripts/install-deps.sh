@@ -5,7 +5,8 @@
 set -eu
 
 packages="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev
-libqt6webenginecore6-bin libgtest-dev fonts-dejavu-core xvfb xauth iproute2 clang-14 libclang-rt-14-dev llvm-14"
+libqt6webenginecore6-bin libgtest-dev fonts-dejavu-core xvfb xauth iproute2 clang-14 libclang-rt-14-dev llvm-14
+python3 util-linux x11-apps xdotool"
 
 missing=""
 for p in $packages; do
