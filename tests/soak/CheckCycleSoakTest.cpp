@@ -25,8 +25,9 @@ using tembrel::test::RunUntil;
 using tembrel::test::ServerScript;
 using tembrel::test::Then;
 
-constexpr fw::Color kOn{0xFB2A32}, kOff{0x360E0F};
-constexpr std::int64_t kPeriod = 15000;
+using tembrel::test::kOff;
+using tembrel::test::kOn;
+using tembrel::test::kPeriod;
 
 // About 1.5 ms a cycle here; the warm-up lets the HTML engine settle first.
 // Far more cycles crowd the loopback ports with connections in TIME_WAIT.

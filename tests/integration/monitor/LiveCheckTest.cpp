@@ -21,8 +21,9 @@ using tembrel::test::RunUntil;
 using tembrel::test::ServerScript;
 using tembrel::test::Then;
 
-constexpr fw::Color kOn{0xFB2A32}, kOff{0x360E0F};
-constexpr std::int64_t kPeriod = 15000;
+using tembrel::test::kOff;
+using tembrel::test::kOn;
+using tembrel::test::kPeriod;
 
 class LiveCheck : public tembrel::test::MonitorTest {
  protected:

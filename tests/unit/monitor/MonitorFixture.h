@@ -4,10 +4,15 @@
 
 #include <QTemporaryDir>
 
+#include "framework/runtime/Color.h"
 #include "framework/runtime/Object.h"
 #include "monitor/win_MainWindow.h"
 
 namespace tembrel::test {
+
+// The light's two colours, and the time from one check's end to the next.
+constexpr fw::Color kOn{0xFB2A32}, kOff{0x360E0F};
+constexpr std::int64_t kPeriod = 15000;
 
 // A main window made as start-up makes it, with the manual clock, a private
 // temporary folder, and its first check (to the built-in loopback address)

@@ -18,7 +18,8 @@
 
 namespace {
 
-constexpr fw::Color kOn{0xFB2A32}, kOff{0x360E0F};
+using tembrel::test::kOff;
+using tembrel::test::kOn;
 
 const char* const kPageWithAutoplay =
     "<html><body bgcolor=\"#6C8EFE\"><audio controls autoplay controlsList=\"nodownload\" preload=\"auto\" "
