@@ -1,6 +1,7 @@
 #include <QImage>
 
 #include "WindowFixture.h"
+#include "monitor/SettingsBlocks.h"
 #include "framework/ui/Canvas.h"
 #include "framework/ui/Picture.h"
 
@@ -9,20 +10,6 @@ namespace {
 using namespace fw;
 namespace s = fw::settings;
 using tembrel::test::WindowFixture;
-
-// The monitor's logo canvas.
-std::string LogoBlock() {
-  return s::Block({
-      s::String("Name", "pic_Logo"), s::Integer("Index", -2147483648LL), s::Integer("Left", 27),
-      s::Integer("Top", 20), s::Integer("Width", 237), s::Integer("Height", 37), s::Boolean("LockLeft", true),
-      s::Boolean("LockTop", true), s::Boolean("LockRight", false), s::Boolean("LockBottom", false),
-      s::Integer("TabPanelIndex", 0), s::Integer("TabIndex", 5), s::Boolean("TabStop", true),
-      s::Boolean("Visible", true), s::String("HelpTag", ""), s::Boolean("AutoDeactivate", true),
-      s::Boolean("Enabled", true), s::Boolean("UseFocusRing", true), s::Boolean("AcceptFocus", false),
-      s::Boolean("AcceptTabs", false), s::Boolean("DoubleBuffer", false), s::Boolean("EraseBackground", true),
-      s::Boolean("Transparent", true), s::String("InitialParent", ""),
-  });
-}
 
 // 20 x 10: the left half opaque red, the right half see-through.
 Ref<Picture> HalfRedPicture() {
@@ -37,7 +24,7 @@ Ref<Picture> HalfRedPicture() {
 using CanvasTest = WindowFixture;
 
 TEST_F(CanvasTest, LogoBlockSetsEveryProperty) {
-  auto canvas = Add<Canvas>("pic_Logo", LogoBlock());
+  auto canvas = Add<Canvas>("pic_Logo", blocks::pic_Logo());
   EXPECT_TRUE(canvas->UseFocusRing());
   EXPECT_FALSE(canvas->AcceptFocus());
   EXPECT_FALSE(canvas->AcceptTabs());
@@ -48,7 +35,7 @@ TEST_F(CanvasTest, LogoBlockSetsEveryProperty) {
 }
 
 TEST_F(CanvasTest, DrawsTheBackdropAtItsTopLeftOverTheWindow) {
-  auto canvas = Add<Canvas>("pic_Logo", LogoBlock());
+  auto canvas = Add<Canvas>("pic_Logo", blocks::pic_Logo());
   canvas->SetBackdrop(HalfRedPicture());
   QImage image = Grab();
   EXPECT_EQ(image.pixelColor(27, 20), QColor(Qt::red));

@@ -4,6 +4,7 @@
 
 #include "Ink.h"
 #include "WindowFixture.h"
+#include "monitor/SettingsBlocks.h"
 #include "framework/ui/CheckBox.h"
 
 namespace {
@@ -18,20 +19,9 @@ using tembrel::test::WindowFixture;
 const std::string kCaption = "Start Playing as soon as stream comes on-air";
 const QRect kBox(27, 94, 320, 20);
 
-// The monitor's start-playing box, with the caption's size as given.
+// The monitor's start-playing box, with the caption's size as given (a later entry wins).
 std::string StartPlayingBlock(float textSize = 0.0f) {
-  return s::Block({
-      s::String("Name", "chk_StartPlaying"), s::Integer("Index", -2147483648LL), s::Integer("Left", 27),
-      s::Integer("Top", 94), s::Integer("Width", 320), s::Integer("Height", 20), s::Boolean("LockLeft", true),
-      s::Boolean("LockTop", true), s::Boolean("LockRight", false), s::Boolean("LockBottom", false),
-      s::Integer("TabPanelIndex", 0), s::Integer("TabIndex", 4), s::Boolean("TabStop", true),
-      s::String("Caption", kCaption), s::Boolean("Enabled", true), s::Boolean("Visible", true),
-      s::String("HelpTag", ""), s::Boolean("AutoDeactivate", true), s::Boolean("Transparent", false),
-      s::String("TextFont", "System"), s::Single("TextSize", textSize), s::Units("TextUnit", FontUnits::Default),
-      s::Boolean("Bold", false), s::Boolean("Italic", false), s::Boolean("Underline", false),
-      s::Integer("State", 0), s::Boolean("Value", false), s::String("DataSource", ""),
-      s::String("DataField", ""), s::String("InitialParent", ""),
-  });
+  return blocks::chk_StartPlaying() + s::Block({s::Single("TextSize", textSize)});
 }
 
 // The caption's part of the box and a margin around it, where only the caption and the window's background show.

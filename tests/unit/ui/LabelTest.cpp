@@ -7,6 +7,7 @@
 
 #include "Ink.h"
 #include "WindowFixture.h"
+#include "monitor/SettingsBlocks.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/Rectangle.h"
 
@@ -18,51 +19,12 @@ using tembrel::test::InkBounds;
 using tembrel::test::UnclippedInkSize;
 using tembrel::test::WindowFixture;
 
-// The monitor's two labels: the caption inside the on-air light, and the heading.
-std::string OnlineStateBlock() {
-  return s::Block({
-      s::String("Name", "lbl_OnlineState"), s::Integer("Index", -2147483648LL), s::Integer("Left", 461),
-      s::Integer("Top", 35), s::Integer("Width", 99), s::Integer("Height", 20), s::Boolean("LockLeft", false),
-      s::Boolean("LockTop", true), s::Boolean("LockRight", true), s::Boolean("LockBottom", false),
-      s::Integer("TabPanelIndex", 0), s::Integer("TabIndex", 0), s::Boolean("TabStop", true),
-      s::String("Text", "ON AIR"), s::Integer("TextAlign", 1), s::Colour("TextColor", 0x000000),
-      s::Boolean("Multiline", false), s::Boolean("Enabled", true), s::Boolean("Visible", true),
-      s::Boolean("Selectable", false), s::String("HelpTag", ""), s::Boolean("AutoDeactivate", true),
-      s::Boolean("Transparent", false), s::String("TextFont", "System"), s::Single("TextSize", 0.0f),
-      s::Units("TextUnit", FontUnits::Default), s::Boolean("Bold", true), s::Boolean("Italic", false),
-      s::Boolean("Underline", false), s::String("DataSource", ""), s::String("DataField", ""),
-      s::String("InitialParent", "rct_OnAirLight"),
-  });
-}
-
-std::string HeadingBlock() {
-  return s::Block({
-      s::String("Name", "lbl_Heading"), s::Integer("Index", -2147483648LL), s::Integer("Left", 27),
-      s::Integer("Top", 55), s::Integer("Width", 268), s::Integer("Height", 20), s::Boolean("LockLeft", true),
-      s::Boolean("LockTop", true), s::Boolean("LockRight", false), s::Boolean("LockBottom", false),
-      s::Integer("TabPanelIndex", 0), s::Integer("TabIndex", 7), s::Boolean("TabStop", true),
-      s::String("Text", "Tembrel"), s::Integer("TextAlign", 0), s::Colour("TextColor", 0xE2E2E2),
-      s::Boolean("Multiline", false), s::Boolean("Enabled", true), s::Boolean("Visible", true),
-      s::Boolean("Selectable", false), s::String("HelpTag", ""), s::Boolean("AutoDeactivate", true),
-      s::Boolean("Transparent", false), s::String("TextFont", "System"), s::Single("TextSize", 18.0f),
-      s::Units("TextUnit", FontUnits::Default), s::Boolean("Bold", false), s::Boolean("Italic", false),
-      s::Boolean("Underline", false), s::String("DataSource", ""), s::String("DataField", ""),
-      s::String("InitialParent", ""),
-  });
-}
-
-// The light behind the caption, as the window creates it just before the caption.
-std::string LightBlock() {
-  return s::Block({s::Integer("Left", 441), s::Integer("Top", 20), s::Integer("Width", 139),
-                   s::Integer("Height", 50), s::Colour("FillColor", 0x360E0F), s::Integer("BorderWidth", 1)});
-}
-
 using LabelTest = WindowFixture;
 
 TEST_F(LabelTest, MonitorBlocksSetEveryProperty) {
-  Add<Rectangle>("rct_OnAirLight", LightBlock());
-  auto caption = Add<Label>("lbl_OnlineState", OnlineStateBlock());
-  auto heading = Add<Label>("lbl_Heading", HeadingBlock());
+  Add<Rectangle>("rct_OnAirLight", blocks::rct_OnAirLight());
+  auto caption = Add<Label>("lbl_OnlineState", blocks::lbl_OnlineState());
+  auto heading = Add<Label>("lbl_Heading", blocks::lbl_Heading());
 
   EXPECT_EQ(caption->Text(), "ON AIR");
   EXPECT_EQ(caption->TextAlign(), Label::AlignCenter);
@@ -139,10 +101,10 @@ struct ShownCase {
 
 TEST_F(LabelTest, TextIsShownWholeInItsColourOverWhatLiesBehind) {
   const QColor light(0x36, 0x0E, 0x0F), grey(0xE2, 0xE2, 0xE2);
-  Add<Rectangle>("rct_OnAirLight", LightBlock());
+  Add<Rectangle>("rct_OnAirLight", blocks::rct_OnAirLight());
   const ShownCase cases[] = {
-      {"the heading, 18 points in a box 20 high", HeadingBlock(), {27, 55, 268, 20}, {0, 30, 400, 70}, grey, kWindowBlue, Place::Left},
-      {"the bold caption inside the light", OnlineStateBlock(), {461, 35, 99, 20}, {442, 21, 137, 48}, Qt::black, light, Place::Centre},
+      {"the heading, 18 points in a box 20 high", blocks::lbl_Heading(), {27, 55, 268, 20}, {0, 30, 400, 70}, grey, kWindowBlue, Place::Left},
+      {"the bold caption inside the light", blocks::lbl_OnlineState(), {461, 35, 99, 20}, {442, 21, 137, 48}, Qt::black, light, Place::Centre},
       {"right-aligned text wider than its box",
        s::Block({s::Integer("Left", 300), s::Integer("Top", 150), s::Integer("Width", 40), s::Integer("Height", 20),
                  s::String("Text", "Right-aligned"), s::Integer("TextAlign", 2), s::Colour("TextColor", 0xFFFFFF)}),

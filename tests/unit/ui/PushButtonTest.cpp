@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "WindowFixture.h"
+#include "monitor/SettingsBlocks.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/PushButton.h"
 
@@ -12,22 +13,6 @@ namespace {
 using namespace fw;
 namespace s = fw::settings;
 using tembrel::test::WindowFixture;
-
-// The monitor's Exit button.
-std::string ExitBlock() {
-  return s::Block({
-      s::String("Name", "btn_Exit"), s::Integer("Index", -2147483648LL), s::Integer("Left", 500),
-      s::Integer("Top", 210), s::Integer("Width", 80), s::Integer("Height", 20), s::Boolean("LockLeft", false),
-      s::Boolean("LockTop", false), s::Boolean("LockRight", true), s::Boolean("LockBottom", true),
-      s::Integer("TabPanelIndex", 0), s::Integer("TabIndex", 6), s::Boolean("TabStop", true),
-      s::String("Caption", "Exit"), s::Boolean("Default", false), s::Boolean("Cancel", false),
-      s::Boolean("Enabled", true), s::Boolean("Visible", true), s::String("HelpTag", ""),
-      s::Boolean("AutoDeactivate", true), s::Integer("ButtonStyle", 0), s::Boolean("Transparent", false),
-      s::String("TextFont", "System"), s::Single("TextSize", 0.0f), s::Units("TextUnit", FontUnits::Default),
-      s::Boolean("Bold", false), s::Boolean("Italic", false), s::Boolean("Underline", false),
-      s::String("InitialParent", ""),
-  });
-}
 
 // Stands in for the window whose method handles the button's Action.
 class Receiver : public Object {
@@ -52,7 +37,7 @@ class PushButtonTest : public WindowFixture {
   }
 
   Ref<PushButton> AttachedButton() {
-    auto button = Add<PushButton>("btn_Exit", ExitBlock());
+    auto button = Add<PushButton>("btn_Exit", blocks::btn_Exit());
     RuntimeAddEventHandler(button, EventPosition(PushButton::Description(), "PushButton.Action"),
                            RuntimeCreateDelegate(receiver, &Receiver::OnAction, "( PushButton )", 1));
     Show();
@@ -68,7 +53,7 @@ TEST(PushButtonClass, ActionIsAtFlatPosition15) {
 }
 
 TEST_F(PushButtonTest, ExitBlockSetsEveryProperty) {
-  auto button = Add<PushButton>("btn_Exit", ExitBlock());
+  auto button = Add<PushButton>("btn_Exit", blocks::btn_Exit());
   EXPECT_EQ(button->Caption(), "Exit");
   EXPECT_FALSE(button->Default());
   EXPECT_FALSE(button->Cancel());

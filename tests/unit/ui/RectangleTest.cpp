@@ -1,6 +1,7 @@
 #include <QImage>
 
 #include "WindowFixture.h"
+#include "monitor/SettingsBlocks.h"
 #include "framework/ui/Rectangle.h"
 #include "support/EventLoop.h"
 
@@ -10,23 +11,10 @@ using namespace fw;
 namespace s = fw::settings;
 using tembrel::test::WindowFixture;
 
-// The on-air light as the monitor window creates it.
-std::string LightBlock() {
-  return s::Block({
-      s::String("Name", "rct_OnAirLight"), s::Integer("Index", -2147483648LL), s::Integer("Left", 441),
-      s::Integer("Top", 20), s::Integer("Width", 139), s::Integer("Height", 50), s::Boolean("LockLeft", false),
-      s::Boolean("LockTop", true), s::Boolean("LockRight", true), s::Boolean("LockBottom", false),
-      s::Integer("TabIndex", 3), s::Integer("TabPanelIndex", 0), s::Boolean("Visible", true),
-      s::String("HelpTag", ""), s::Boolean("AutoDeactivate", true), s::Boolean("Enabled", true),
-      s::Colour("FillColor", 0x360E0F), s::Integer("BorderWidth", 1), s::Colour("TopLeftColor", 0x000000),
-      s::Colour("BottomRightColor", 0x000000), s::Boolean("Transparent", false), s::String("InitialParent", ""),
-  });
-}
-
 using RectangleTest = WindowFixture;
 
 TEST_F(RectangleTest, LightBlockSetsItsProperties) {
-  auto light = Add<Rectangle>("rct_OnAirLight", LightBlock());
+  auto light = Add<Rectangle>("rct_OnAirLight", blocks::rct_OnAirLight());
   EXPECT_EQ(light->FillColor(), Color{0x360E0F});
   EXPECT_EQ(light->TopLeftColor(), Color{0x000000});
   EXPECT_EQ(light->BottomRightColor(), Color{0x000000});
@@ -73,7 +61,7 @@ TEST_F(RectangleTest, PaintsFillAndEachEdgeInItsColour) {
 }
 
 TEST_F(RectangleTest, NewFillColorReachesTheScreen) {
-  auto light = Add<Rectangle>("rct_OnAirLight", LightBlock());
+  auto light = Add<Rectangle>("rct_OnAirLight", blocks::rct_OnAirLight());
   Show();
   const QPoint centre(441 + 70, 20 + 25);
   ASSERT_TRUE(tembrel::test::RunUntil([&] { return GrabScreen().pixel(centre) == qRgb(0x36, 0x0E, 0x0F); }));
