@@ -69,7 +69,6 @@ bool ScheduledCall::Active() const { return backend_->active; }
 namespace clock {
 
 void UseManualClock() { Manual().inUse = true; }
-bool ManualClockInUse() { return Manual().inUse; }
 
 void AdvanceClock(std::int64_t milliseconds) {
   ManualClock& clock = Manual();

@@ -31,7 +31,6 @@ namespace clock {
 
 // From now on every ScheduledCall waits for AdvanceClock instead of real time.
 void UseManualClock();
-bool ManualClockInUse();
 // Moves the manual clock on, running each call that falls due, in order of due time.
 void AdvanceClock(std::int64_t milliseconds);
 // Milliseconds until the next call falls due, or -1 when none is counting down.

@@ -77,7 +77,6 @@ int RuntimeExit() {
 }
 
 void _RuntimeSetExceptionHelper(ExceptionHelper helper) { State().exceptionHelper = helper; }
-ExceptionHelper RuntimeExceptionHelper() { return State().exceptionHelper; }
 void RuntimeSetVersion(double version) { State().version = version; }
 
 void _RuntimeRegisterAppObject(const Ref<Application>& app) {

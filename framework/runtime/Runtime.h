@@ -27,7 +27,6 @@ void RuntimePerformFinalizers();
 // The exit status; it also ends Qt's application object.
 int RuntimeExit();
 void _RuntimeSetExceptionHelper(ExceptionHelper helper);
-ExceptionHelper RuntimeExceptionHelper();
 void RuntimeSetVersion(double version);
 void _RuntimeInitExternalClasses();
 void _InitPluginEntrypoints();

@@ -292,8 +292,6 @@ void Window::SetMenuBarVisible(bool v) {
   if (menuBar_) widget_->menuBar()->setVisible(v);
 }
 
-void Window::Refresh() { widget_->content->update(); }
-
 QWidget* Window::_Content() const { return widget_->content; }
 QWidget* Window::_NativeWindow() const { return widget_.get(); }
 

@@ -71,8 +71,6 @@ class Window : public Object {
   void SetBackColor(Color c);
   void SetMenuBarVisible(bool v);
 
-  // Repaints the window's content area.
-  void Refresh();
 
   QWidget* _Content() const;
   QWidget* _NativeWindow() const;
