@@ -61,14 +61,6 @@ const PropertyInfo* FindProperty(const ClassInfo& cls, std::string_view name) {
   return nullptr;
 }
 
-int PropertyCount(const ClassInfo& cls) {
-  return static_cast<int>(cls.properties.size()) + (cls.base ? PropertyCount(*cls.base) : 0);
-}
-
-int MethodCount(const ClassInfo& cls) {
-  return static_cast<int>(cls.methods.size()) + (cls.base ? MethodCount(*cls.base) : 0);
-}
-
 bool IsA(const ClassInfo& cls, const ClassInfo& ancestor) {
   for (const ClassInfo* c = &cls; c; c = c->base) {
     if (c == &ancestor) return true;

@@ -9,12 +9,11 @@
 
 #include "Color.h"
 #include "Delegate.h"
+#include "Ref.h"
 
 namespace fw {
 
 class Object;
-template <class T>
-using Ref = std::shared_ptr<T>;
 
 enum class FontUnits : std::uint8_t { Default = 0, Pixel = 1, Point = 2, Inch = 3, Millimeter = 4 };
 
@@ -64,8 +63,6 @@ int EventPosition(const ClassInfo& cls, std::string_view qualifiedName);
 std::string EventNameAt(const ClassInfo& cls, int position);
 // Properties of the class and its ancestors, names compared without regard to case.
 const PropertyInfo* FindProperty(const ClassInfo& cls, std::string_view name);
-int PropertyCount(const ClassInfo& cls);
-int MethodCount(const ClassInfo& cls);
 bool IsA(const ClassInfo& cls, const ClassInfo& ancestor);
 const ClassEventHandler* FindClassEventHandler(const ClassInfo& cls, int position);
 

@@ -102,7 +102,6 @@ class Delegate {
 
   bool operator==(const Delegate& other) const;
 
-  const std::string& Signature() const { return signature_; }
   int Flag() const { return flag_; }
   std::shared_ptr<Object> Target() const { return target_.lock(); }
 
@@ -146,7 +145,7 @@ class Delegate {
   std::type_index methodType_;
   std::type_index resultType_;
   MethodBytes method_{};
-  std::string signature_;
+  std::string_view signature_;  // always a literal
   int flag_;
   ThunkFn thunk_;
 };

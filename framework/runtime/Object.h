@@ -5,13 +5,11 @@
 #include <vector>
 
 #include "Delegate.h"
+#include "Ref.h"
 
 namespace fw {
 
 struct ClassInfo;
-
-template <class T>
-using Ref = std::shared_ptr<T>;
 
 // The root of every framework and system class. Objects are held by counted
 // references (Ref); each one carries a small table from event position to the

@@ -20,8 +20,6 @@ struct RuntimeState {
   std::unique_ptr<QApplication> qtApp;
   std::map<std::string, const ClassInfo*, std::less<>> classes;
   Ref<Application> app;
-  ExceptionHelper exceptionHelper = nullptr;
-  double version = 0;
   std::exception_ptr pending;
   UnhandledExceptionObserver observer = nullptr;
   int exitStatus = 0;
@@ -64,7 +62,6 @@ void RuntimePerformFinalizers() {
   RuntimeState& s = State();
   s.app.reset();
   s.classes.clear();
-  s.exceptionHelper = nullptr;
 }
 
 int RuntimeExit() {
@@ -76,8 +73,10 @@ int RuntimeExit() {
   return status;
 }
 
-void _RuntimeSetExceptionHelper(ExceptionHelper helper) { State().exceptionHelper = helper; }
-void RuntimeSetVersion(double version) { State().version = version; }
+// Start-up hands the runtime these, and nothing here reads them: the event
+// dispatch catches exceptions itself, and no behaviour depends on the version.
+void _RuntimeSetExceptionHelper(ExceptionHelper) {}
+void RuntimeSetVersion(double) {}
 
 void _RuntimeRegisterAppObject(const Ref<Application>& app) {
   if (!app) throw NilObjectException();

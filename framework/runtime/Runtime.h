@@ -6,6 +6,7 @@
 
 #include "ClassInfo.h"
 #include "Exceptions.h"
+#include "Finalizers.h"
 #include "Object.h"
 
 namespace fw {
@@ -13,7 +14,6 @@ namespace fw {
 class Application;
 class Window;
 
-using Initializer = void (*)();
 using ExceptionHelper = Ref<Object> (*)(void (*)(void*), void*);
 
 // Start-up and exit. The runtime owns the process-wide state: the registered
