@@ -4,25 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "framework/Forward.h"
 #include "framework/runtime/Clock.h"
 #include "framework/ui/Graphics.h"
 #include "framework/ui/Window.h"
-
-namespace fw {
-class BevelButton;
-class Canvas;
-class CheckBox;
-class HTMLViewer;
-class HTTPSocket;
-class InternetHeaders;
-class Label;
-class MenuItem;
-class PushButton;
-class QuitMenuItem;
-class Rectangle;
-class TCPSocket;
-class Timer;
-}  // namespace fw
 
 // The stream monitor: the application's only window.
 class win_MainWindow : public fw::Window {

@@ -2,11 +2,7 @@
 
 #include <string_view>
 
-#include "framework/runtime/Object.h"
-
-namespace fw {
-class Picture;
-}
+#include "framework/Forward.h"
 
 // The organisation's logo, opened from the application's resources when first
 // needed and kept once an open yields a picture.
