@@ -9,8 +9,10 @@
 namespace {
 
 // Where the window's handlers attach to the check's client.
-int ClientErrorEvent() { return fw::EventPosition(fw::HTTPSocket::Description(), "HTTPSocket.Error"); }
-int ClientHeadersEvent() { return fw::EventPosition(fw::HTTPSocket::Description(), "HTTPSocket.HeadersReceived"); }
+constexpr int ClientErrorEvent() { return fw::EventPositionOf(fw::HTTPSocket::kEventTable, "HTTPSocket.Error"); }
+constexpr int ClientHeadersEvent() {
+  return fw::EventPositionOf(fw::HTTPSocket::kEventTable, "HTTPSocket.HeadersReceived");
+}
 
 fw::Delegate ErrorHandler(const fw::Ref<win_MainWindow>& window) {
   return fw::RuntimeCreateDelegate(window, &win_MainWindow::HTTPGetError, "( HTTPSocket, Integer )", 1);

@@ -11,13 +11,6 @@ namespace fw {
 
 namespace {
 
-// NOTE: DownloadComplete belongs to downloading into a file, which this client
-// does not offer; its row keeps the positions of the events after it.
-constexpr EventInfo kEvents[] = {
-    {"AuthenticationRequired"}, {"Connected"},   {"DownloadComplete"},           {"Error"},
-    {"HeadersReceived"},        {"PageReceived"}, {"ProxyAuthenticationRequired"}, {"ReceiveProgress"},
-};
-
 constexpr MethodInfo kMethods[] = {
     {"Constructor", "(  )"},
     {"Get", "( String )"},
@@ -63,7 +56,7 @@ ServerParts SplitServer(std::string_view server) {
 const ClassInfo& HTTPSocket::Description() {
   static const ClassInfo info{.name = "HTTPSocket",
                               .base = &TCPSocket::Description(),
-                              .events = kEvents,
+                              .events = kOwnEvents,
                               .methods = kMethods,
                               .create = &Create<HTTPSocket>};
   return info;
@@ -110,7 +103,7 @@ void HTTPSocket::OnConnected() {
   httpStatusCode_ = 0;
   page_.clear();
   const std::uint64_t session = Session();
-  RaiseWithSelf("HTTPSocket.Connected");
+  RaiseWithSelf(EventPositionOf(kEventTable, "HTTPSocket.Connected"));
   if (session != Session()) return;
   requestHeaders_->SetHeader("Host", server_);
   Write(BuildRequest(httpAction_, path_, *requestHeaders_));
@@ -120,7 +113,7 @@ void HTTPSocket::OnDataAvailable() { HandleAnswer(); }
 
 void HTTPSocket::OnError() {
   if (!std::exchange(connectionValid_, false)) {
-    RaiseWithSelf("HTTPSocket.Error", LastErrorCode());
+    RaiseWithSelf(EventPositionOf(kEventTable, "HTTPSocket.Error"), LastErrorCode());
     return;
   }
   // The connection has ended: what it left waiting may still complete the answer.
@@ -141,7 +134,8 @@ void HTTPSocket::HandleAnswer() {
   while (session == Session() && (pageHeaders_ ? TakeBody() : TakeHeaderBlock())) {
   }
   if (session == Session() && pageHeaders_ && !connectionValid_) {
-    RaiseWithSelf("HTTPSocket.PageReceived", url_, httpStatusCode_, pageHeaders_, std::exchange(page_, {}));
+    RaiseWithSelf(EventPositionOf(kEventTable, "HTTPSocket.PageReceived"), url_, httpStatusCode_, pageHeaders_,
+                  std::exchange(page_, {}));
   }
 }
 
@@ -158,12 +152,12 @@ bool HTTPSocket::TakeHeaderBlock() {
   pageHeaders_ = std::make_shared<InternetHeaders>(head->headerLines);
   const std::uint64_t session = Session();
   if (httpStatusCode_ == 401) {
-    RaiseWithSelf("HTTPSocket.AuthenticationRequired", pageHeaders_);
+    RaiseWithSelf(EventPositionOf(kEventTable, "HTTPSocket.AuthenticationRequired"), pageHeaders_);
   } else if (httpStatusCode_ == 407) {
-    RaiseWithSelf("HTTPSocket.ProxyAuthenticationRequired", pageHeaders_);
+    RaiseWithSelf(EventPositionOf(kEventTable, "HTTPSocket.ProxyAuthenticationRequired"), pageHeaders_);
   }
   if (session != Session()) return false;
-  RaiseWithSelf("HTTPSocket.HeadersReceived", pageHeaders_, httpStatusCode_);
+  RaiseWithSelf(EventPositionOf(kEventTable, "HTTPSocket.HeadersReceived"), pageHeaders_, httpStatusCode_);
   return true;
 }
 
@@ -175,7 +169,7 @@ bool HTTPSocket::TakeBody() {
     return false;
   }
   page_ += chunk;
-  RaiseWithSelf("HTTPSocket.ReceiveProgress", static_cast<std::int64_t>(page_.size()));
+  RaiseWithSelf(EventPositionOf(kEventTable, "HTTPSocket.ReceiveProgress"), static_cast<std::int64_t>(page_.size()));
   return true;
 }
 

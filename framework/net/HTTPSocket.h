@@ -23,6 +23,20 @@ class InternetHeaders;
 // goes on to HeadersReceived.
 class HTTPSocket : public TCPSocket {
  public:
+  // NOTE: DownloadComplete belongs to downloading into a file, which this client
+  // does not offer; its row keeps the positions of the events after it.
+  static constexpr EventInfo kOwnEvents[] = {
+      {"AuthenticationRequired"},
+      {"Connected"},
+      {"DownloadComplete"},
+      {"Error"},
+      {"HeadersReceived"},
+      {"PageReceived"},
+      {"ProxyAuthenticationRequired"},
+      {"ReceiveProgress"},
+  };
+  static constexpr EventTable kEventTable{"HTTPSocket", &TCPSocket::kEventTable, kOwnEvents};
+
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
 
@@ -67,5 +81,13 @@ class HTTPSocket : public TCPSocket {
   std::int64_t httpStatusCode_ = 0;
   std::string page_{};
 };
+
+// Handlers are attached by position: the list must not change.
+static_assert(HasEventsInOrder(HTTPSocket::kEventTable,
+                               {"SocketCore.DataAvailable", "SocketCore.Error", "SocketCore.SendComplete",
+                                "TCPSocket.Connected", "TCPSocket.SendProgress", "HTTPSocket.AuthenticationRequired",
+                                "HTTPSocket.Connected", "HTTPSocket.DownloadComplete", "HTTPSocket.Error",
+                                "HTTPSocket.HeadersReceived", "HTTPSocket.PageReceived",
+                                "HTTPSocket.ProxyAuthenticationRequired", "HTTPSocket.ReceiveProgress"}));
 
 }  // namespace fw

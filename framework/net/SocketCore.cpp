@@ -6,8 +6,6 @@ namespace fw {
 
 namespace {
 
-constexpr EventInfo kEvents[] = {{"DataAvailable"}, {"Error"}, {"SendComplete"}};
-
 constexpr MethodInfo kMethods[] = {
     {"Close", "(  )"},
     {"Connect", "(  )"},
@@ -27,7 +25,7 @@ const ClassInfo& SocketCore::Description() {
   static const ClassInfo info{.name = "SocketCore",
                               .base = &Object::Description(),
                               .properties = kProperties,
-                              .events = kEvents,
+                              .events = kOwnEvents,
                               .methods = kMethods};
   return info;
 }

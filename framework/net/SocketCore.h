@@ -11,6 +11,9 @@ namespace fw {
 // argument.
 class SocketCore : public Object {
  public:
+  static constexpr EventInfo kOwnEvents[] = {{"DataAvailable"}, {"Error"}, {"SendComplete"}};
+  static constexpr EventTable kEventTable{"SocketCore", &Object::kEventTable, kOwnEvents};
+
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
 

@@ -12,8 +12,6 @@ namespace fw {
 
 namespace {
 
-constexpr EventInfo kEvents[] = {{"Connected"}, {"SendProgress"}};
-
 constexpr MethodInfo kMethods[] = {
     {"Close", "(  )"},          {"Connect", "(  )"},        {"Constructor", "(  )"},
     {"Purge", "(  )"},          {"Disconnect", "(  )"},     {"EOF", "(  ) as Boolean"},
@@ -119,7 +117,7 @@ const ClassInfo& TCPSocket::Description() {
   static const ClassInfo info{.name = "TCPSocket",
                               .base = &SocketCore::Description(),
                               .properties = kProperties,
-                              .events = kEvents,
+                              .events = kOwnEvents,
                               .methods = kMethods,
                               .interfaces = kInterfaces,
                               .create = &Create<TCPSocket>};
@@ -185,12 +183,12 @@ void TCPSocket::Flush() {
   if (link_) link_->socket.flush();
 }
 
-void TCPSocket::OnDataAvailable() { RaiseWithSelf("SocketCore.DataAvailable"); }
-void TCPSocket::OnError() { RaiseWithSelf("SocketCore.Error"); }
-void TCPSocket::OnSendComplete() { RaiseWithSelf("SocketCore.SendComplete"); }
-void TCPSocket::OnConnected() { RaiseWithSelf("TCPSocket.Connected"); }
+void TCPSocket::OnDataAvailable() { RaiseWithSelf(EventPositionOf(kEventTable, "SocketCore.DataAvailable")); }
+void TCPSocket::OnError() { RaiseWithSelf(EventPositionOf(kEventTable, "SocketCore.Error")); }
+void TCPSocket::OnSendComplete() { RaiseWithSelf(EventPositionOf(kEventTable, "SocketCore.SendComplete")); }
+void TCPSocket::OnConnected() { RaiseWithSelf(EventPositionOf(kEventTable, "TCPSocket.Connected")); }
 void TCPSocket::OnSendProgress(std::int64_t bytesSent, std::int64_t bytesLeft) {
-  RaiseWithSelf("TCPSocket.SendProgress", bytesSent, bytesLeft);
+  RaiseWithSelf(EventPositionOf(kEventTable, "TCPSocket.SendProgress"), bytesSent, bytesLeft);
 }
 
 template <class F>

@@ -24,6 +24,9 @@ class TcpLink;
 // drop the last reference to the socket.
 class TCPSocket : public SocketCore {
  public:
+  static constexpr EventInfo kOwnEvents[] = {{"Connected"}, {"SendProgress"}};
+  static constexpr EventTable kEventTable{"TCPSocket", &SocketCore::kEventTable, kOwnEvents};
+
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
 
@@ -78,10 +81,10 @@ class TCPSocket : public SocketCore {
   // it whether the handler closed the socket or started over.
   std::uint64_t Session() const { return session_; }
 
-  // Raises `event` ("Class.Event") with the socket first, then `args`.
+  // Raises the event at `position` with the socket first, then `args`.
   template <class... A>
-  void RaiseWithSelf(std::string_view event, A... args) {
-    RaiseEvent(EventPosition(Class(), event), shared_from_this(), std::move(args)...);
+  void RaiseWithSelf(int position, A... args) {
+    RaiseEvent(position, shared_from_this(), std::move(args)...);
   }
 
  private:
@@ -106,5 +109,10 @@ class TCPSocket : public SocketCore {
   std::int64_t receiveLimit_ = 0;
   ScheduledCall timeLimit_;
 };
+
+// Handlers are attached by position: the list must not change.
+static_assert(HasEventsInOrder(TCPSocket::kEventTable,
+                               {"SocketCore.DataAvailable", "SocketCore.Error", "SocketCore.SendComplete",
+                                "TCPSocket.Connected", "TCPSocket.SendProgress"}));
 
 }  // namespace fw

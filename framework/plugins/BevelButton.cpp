@@ -9,8 +9,6 @@ namespace fw {
 
 namespace {
 
-constexpr EventInfo kEvents[] = {{"GotFocus"}, {"LostFocus"}, {"Action"}, {"MouseDown"}, {"MouseUp"}};
-
 constexpr MethodInfo kMethods[] = {
     {"AddRow", "( String )"},
     {"AddSeparator", "(  )"},
@@ -55,7 +53,7 @@ const ClassInfo& BevelButton::Description() {
   static const ClassInfo info{.name = "BevelButton",
                               .base = &RectControl::Description(),
                               .properties = kProperties,
-                              .events = kEvents,
+                              .events = kOwnEvents,
                               .methods = kMethods,
                               .create = &Create<BevelButton>};
   return info;
@@ -84,7 +82,7 @@ void BevelButton::SetMenuValue(std::int64_t value) {
 void BevelButton::RowChosen(int index) {
   Ref<Object> protector = shared_from_this();
   menuValue_ = index;
-  Dispatch([&] { RaiseEvent(EventPosition(Class(), "BevelButton.Action"), shared_from_this()); });
+  Dispatch([&] { RaiseEvent(EventPositionOf(kEventTable, "BevelButton.Action"), shared_from_this()); });
 }
 
 void BevelButton::SetCaption(std::string caption) {

@@ -16,6 +16,9 @@ namespace fw {
 // MenuValue to its index and raises Action.
 class BevelButton : public RectControl {
  public:
+  static constexpr EventInfo kOwnEvents[] = {{"GotFocus"}, {"LostFocus"}, {"Action"}, {"MouseDown"}, {"MouseUp"}};
+  static constexpr EventTable kEventTable{"BevelButton", &RectControl::kEventTable, kOwnEvents};
+
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
 
@@ -66,5 +69,8 @@ class BevelButton : public RectControl {
   FontUnits textUnit_ = FontUnits::Default;
   bool bold_ = false, italic_ = false, underline_ = false;
 };
+
+// Handlers are attached by this position: it must not move.
+static_assert(EventPositionOf(BevelButton::kEventTable, "BevelButton.Action") == 17);
 
 }  // namespace fw

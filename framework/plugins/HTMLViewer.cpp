@@ -19,16 +19,6 @@ namespace fw {
 
 namespace {
 
-constexpr EventInfo kPluginEvents[] = {
-    {"CancelLoad"},  {"DocumentBegin"},   {"DocumentComplete"}, {"DocumentProgressChanged"},
-    {"Error"},       {"JavaScriptRequest"}, {"NewWindow"},     {"SecurityChanged"},
-    {"StatusChanged"}, {"TitleChanged"},  {"GotFocus"},         {"LostFocus"},
-    {"MouseDown"},   {"MouseDrag"},       {"MouseUp"},          {"DoubleClick"},
-    {"DownloadStarted"}, {"DownloadComplete"}, {"PrintRequested"},
-};
-
-constexpr EventInfo kViewerEvents[] = {{"Open"}, {"Close"}};
-
 constexpr PropertyInfo kPluginProperties[] = {Property<&_HTMLViewerPlugin::SetRenderer>("Renderer")};
 
 constexpr MethodInfo kViewerMethods[] = {
@@ -63,7 +53,7 @@ const ClassInfo& _HTMLViewerPlugin::Description() {
   static const ClassInfo info{.name = "_HTMLViewerPlugin",
                               .base = &RectControl::Description(),
                               .properties = kPluginProperties,
-                              .events = kPluginEvents};
+                              .events = kOwnEvents};
   return info;
 }
 const ClassInfo& _HTMLViewerPlugin::Class() const { return Description(); }
@@ -71,7 +61,7 @@ const ClassInfo& _HTMLViewerPlugin::Class() const { return Description(); }
 const ClassInfo& HTMLViewer::Description() {
   static const ClassInfo info{.name = "HTMLViewer",
                               .base = &_HTMLViewerPlugin::Description(),
-                              .events = kViewerEvents,
+                              .events = kOwnEvents,
                               .methods = kViewerMethods,
                               .create = &Create<HTMLViewer>};
   return info;
@@ -123,7 +113,7 @@ void HTMLViewer::SetVisible(bool visible) {
 
 void HTMLViewer::_Open() {
   _HTMLViewerPlugin::_Open();
-  RaiseEvent(EventPosition(Class(), "HTMLViewer.Open"), shared_from_this());
+  RaiseEvent(EventPositionOf(kEventTable, "HTMLViewer.Open"), shared_from_this());
 }
 
 void HTMLViewer::_StandardEditAction(QWidget* focus, std::string_view itemName) {

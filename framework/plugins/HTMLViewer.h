@@ -16,6 +16,15 @@ class FolderItem;
 // The viewer plug-in's base: what the plug-in itself keeps of the control.
 class _HTMLViewerPlugin : public RectControl {
  public:
+  static constexpr EventInfo kOwnEvents[] = {
+      {"CancelLoad"},      {"DocumentBegin"},     {"DocumentComplete"}, {"DocumentProgressChanged"},
+      {"Error"},           {"JavaScriptRequest"}, {"NewWindow"},        {"SecurityChanged"},
+      {"StatusChanged"},   {"TitleChanged"},      {"GotFocus"},         {"LostFocus"},
+      {"MouseDown"},       {"MouseDrag"},         {"MouseUp"},          {"DoubleClick"},
+      {"DownloadStarted"}, {"DownloadComplete"},  {"PrintRequested"},
+  };
+  static constexpr EventTable kEventTable{"_HTMLViewerPlugin", &RectControl::kEventTable, kOwnEvents};
+
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
 
@@ -33,6 +42,9 @@ class _HTMLViewerPlugin : public RectControl {
 // nothing.
 class HTMLViewer : public _HTMLViewerPlugin {
  public:
+  static constexpr EventInfo kOwnEvents[] = {{"Open"}, {"Close"}};
+  static constexpr EventTable kEventTable{"HTMLViewer", &_HTMLViewerPlugin::kEventTable, kOwnEvents};
+
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
 
@@ -68,5 +80,8 @@ class HTMLViewer : public _HTMLViewerPlugin {
   std::string source_{};
   Ref<FolderItem> base_{};
 };
+
+// Handlers are attached by this position: it must not move.
+static_assert(EventPositionOf(HTMLViewer::kEventTable, "HTMLViewer.Open") == 34);
 
 }  // namespace fw

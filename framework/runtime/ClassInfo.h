@@ -9,6 +9,7 @@
 
 #include "Color.h"
 #include "Delegate.h"
+#include "EventTable.h"
 #include "Ref.h"
 
 namespace fw {
@@ -29,10 +30,6 @@ struct PropertyInfo {
   std::string_view attributes{};
 };
 
-struct EventInfo {
-  std::string_view name;
-};
-
 struct MethodInfo {
   std::string_view name;
   std::string_view signature;
@@ -41,7 +38,7 @@ struct MethodInfo {
 
 // A handler that a class names for one of its events; it reaches every instance.
 struct ClassEventHandler {
-  std::string_view event;  // qualified: "Window.Open"
+  int position;  // the event's flat position
   void (*invoke)(Object&, const ErasedArgs&);
 };
 
@@ -121,10 +118,12 @@ void InvokeClassHandler(Object& self, const ErasedArgs& args) {
   CallWithErasedArgs(static_cast<C&>(self), Method, args);
 }
 
-// A row of a class's event-handler table: `Method` handles `event` ("Window.Open").
+// A row of a class's event-handler table: `Method` handles `event` ("Window.Open"),
+// an event of the method's class, found in its table when the row compiles.
 template <auto Method>
-constexpr ClassEventHandler HandlesEvent(std::string_view event) {
-  return {event, &InvokeClassHandler<Method>};
+consteval ClassEventHandler HandlesEvent(std::string_view event) {
+  using C = typename MemberOf<decltype(Method)>::Class;
+  return {EventPositionOf(C::kEventTable, event), &InvokeClassHandler<Method>};
 }
 
 template <class T>

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Delegate.h"
+#include "EventTable.h"
 #include "Ref.h"
 
 namespace fw {
@@ -16,6 +17,8 @@ struct ClassInfo;
 // delegate attached there.
 class Object : public std::enable_shared_from_this<Object> {
  public:
+  static constexpr EventTable kEventTable{"Object", nullptr};
+
   static const ClassInfo& Description();
   virtual const ClassInfo& Class() const;
 

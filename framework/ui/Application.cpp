@@ -8,11 +8,6 @@ namespace fw {
 
 namespace {
 
-constexpr EventInfo kEvents[] = {
-    {"Activate"}, {"CancelClose"}, {"Close"},   {"Deactivate"},  {"EnableMenuItems"},
-    {"HandleAppleEvent"}, {"NewDocument"}, {"Open"}, {"OpenDocument"}, {"UnhandledException"},
-};
-
 constexpr MethodInfo kMethods[] = {
     {"AddTrayItem", "( TrayItem )"},
     {"DoEvents", "( Integer )"},
@@ -43,7 +38,7 @@ const ClassInfo& Application::Description() {
   static const ClassInfo info{.name = "Application",
                               .base = &Object::Description(),
                               .properties = kProperties,
-                              .events = kEvents,
+                              .events = kOwnEvents,
                               .methods = kMethods,
                               .create = &Create<Application>};
   return info;

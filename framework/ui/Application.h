@@ -8,6 +8,12 @@ class MenuBar;
 
 class Application : public Object {
  public:
+  static constexpr EventInfo kOwnEvents[] = {
+      {"Activate"},         {"CancelClose"}, {"Close"}, {"Deactivate"},   {"EnableMenuItems"},
+      {"HandleAppleEvent"}, {"NewDocument"}, {"Open"},  {"OpenDocument"}, {"UnhandledException"},
+  };
+  static constexpr EventTable kEventTable{"Application", &Object::kEventTable, kOwnEvents};
+
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
 

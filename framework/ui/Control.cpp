@@ -6,8 +6,6 @@ namespace fw {
 
 namespace {
 
-constexpr EventInfo kEvents[] = {{"Close"}, {"Destroy"}, {"Open"}};
-
 constexpr PropertyInfo kProperties[] = {
     Property<&Control::SetName>("Name"),
     Property<&Control::SetIndex>("Index"),
@@ -18,11 +16,11 @@ constexpr PropertyInfo kProperties[] = {
 
 const ClassInfo& Control::Description() {
   static const ClassInfo info{
-      .name = "Control", .base = &Object::Description(), .properties = kProperties, .events = kEvents};
+      .name = "Control", .base = &Object::Description(), .properties = kProperties, .events = kOwnEvents};
   return info;
 }
 const ClassInfo& Control::Class() const { return Description(); }
 
-void Control::_Open() { RaiseEvent(EventPosition(Class(), "Control.Open"), shared_from_this()); }
+void Control::_Open() { RaiseEvent(EventPositionOf(kEventTable, "Control.Open"), shared_from_this()); }
 
 }  // namespace fw

@@ -12,6 +12,9 @@ class Window;
 // Something that a window owns and registers under a name.
 class Control : public Object {
  public:
+  static constexpr EventInfo kOwnEvents[] = {{"Close"}, {"Destroy"}, {"Open"}};
+  static constexpr EventTable kEventTable{"Control", &Object::kEventTable, kOwnEvents};
+
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
 
@@ -34,5 +37,8 @@ class Control : public Object {
   std::int64_t tabPanelIndex_ = 0;
   std::weak_ptr<fw::Window> window_{};
 };
+
+// Handlers are attached by this position: it must not move.
+static_assert(EventPositionOf(Control::kEventTable, "Control.Open") == 2);
 
 }  // namespace fw

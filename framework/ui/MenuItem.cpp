@@ -12,8 +12,6 @@ namespace fw {
 
 namespace {
 
-constexpr EventInfo kEvents[] = {{"Action"}, {"EnableMenu"}};
-
 constexpr MethodInfo kMethods[] = {
     {"Append", "( MenuItem )"},        {"Child", "( String ) as MenuItem"},
     {"Clone", "(  ) as MenuItem"},     {"Close", "(  )"},
@@ -37,7 +35,7 @@ const ClassInfo& MenuItem::Description() {
   static const ClassInfo info{.name = "MenuItem",
                               .base = &Object::Description(),
                               .properties = kProperties,
-                              .events = kEvents,
+                              .events = kOwnEvents,
                               .methods = kMethods,
                               .create = &Create<MenuItem>};
   return info;

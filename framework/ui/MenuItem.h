@@ -17,6 +17,9 @@ namespace fw {
 // written "Cmd+Q", which is Ctrl+Q on this desktop.
 class MenuItem : public Object {
  public:
+  static constexpr EventInfo kOwnEvents[] = {{"Action"}, {"EnableMenu"}};
+  static constexpr EventTable kEventTable{"MenuItem", &Object::kEventTable, kOwnEvents};
+
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
 

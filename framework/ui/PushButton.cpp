@@ -9,8 +9,6 @@ namespace fw {
 
 namespace {
 
-constexpr EventInfo kEvents[] = {{"Action"}};
-
 constexpr PropertyInfo kProperties[] = {
     Property<&PushButton::SetButtonStyle>("ButtonStyle"),
     Property<&PushButton::SetDefault>("Default"),
@@ -30,7 +28,7 @@ const ClassInfo& PushButton::Description() {
   static const ClassInfo info{.name = "PushButton",
                               .base = &RectControl::Description(),
                               .properties = kProperties,
-                              .events = kEvents,
+                              .events = kOwnEvents,
                               .create = &Create<PushButton>};
   return info;
 }
@@ -50,7 +48,7 @@ void PushButton::SetDefault(bool isDefault) { Widget().setDefault(isDefault); }
 
 void PushButton::Clicked() {
   Ref<Object> protector = shared_from_this();
-  Dispatch([&] { RaiseEvent(EventPosition(Class(), "PushButton.Action"), shared_from_this()); });
+  Dispatch([&] { RaiseEvent(EventPositionOf(kEventTable, "PushButton.Action"), shared_from_this()); });
 }
 
 QPushButton& PushButton::Widget() const { return static_cast<QPushButton&>(*_Widget()); }

@@ -12,6 +12,9 @@ namespace fw {
 // A push button; a click raises Action with the button.
 class PushButton : public TextControl {
  public:
+  static constexpr EventInfo kOwnEvents[] = {{"Action"}};
+  static constexpr EventTable kEventTable{"PushButton", &RectControl::kEventTable, kOwnEvents};
+
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
 
@@ -36,5 +39,8 @@ class PushButton : public TextControl {
   bool cancel_ = false;
   std::int64_t buttonStyle_ = StyleNormal;
 };
+
+// Handlers are attached by this position: it must not move.
+static_assert(EventPositionOf(PushButton::kEventTable, "PushButton.Action") == 15);
 
 }  // namespace fw

@@ -23,12 +23,6 @@ constexpr const char* kControlProperty = "fw.control";
 std::int64_t Coordinate(std::int64_t v) { return std::clamp<std::int64_t>(v, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX); }
 int Extent(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX)); }
 
-constexpr EventInfo kEvents[] = {
-    {"ConstructContextualMenu"}, {"ContextualMenuAction"}, {"DragEnter"}, {"DragExit"},
-    {"DragOver"},                {"DropObject"},           {"KeyDown"},   {"KeyUp"},
-    {"MouseEnter"},              {"MouseExit"},            {"MouseMove"}, {"MouseWheel"},
-};
-
 constexpr MethodInfo kMethods[] = {
     {"Constructor", "(  )"},
     {"Invalidate", "( Boolean )"},
@@ -70,7 +64,7 @@ const ClassInfo& RectControl::Description() {
   static const ClassInfo info{.name = "RectControl",
                               .base = &Control::Description(),
                               .properties = kProperties,
-                              .events = kEvents,
+                              .events = kOwnEvents,
                               .methods = kMethods};
   return info;
 }

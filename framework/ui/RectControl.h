@@ -17,6 +17,22 @@ namespace fw {
 // widget may reach past the rectangle (see ContentOverhang), never fall short of it.
 class RectControl : public Control {
  public:
+  static constexpr EventInfo kOwnEvents[] = {
+      {"ConstructContextualMenu"},
+      {"ContextualMenuAction"},
+      {"DragEnter"},
+      {"DragExit"},
+      {"DragOver"},
+      {"DropObject"},
+      {"KeyDown"},
+      {"KeyUp"},
+      {"MouseEnter"},
+      {"MouseExit"},
+      {"MouseMove"},
+      {"MouseWheel"},
+  };
+  static constexpr EventTable kEventTable{"RectControl", &Control::kEventTable, kOwnEvents};
+
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
 

@@ -7,8 +7,6 @@ namespace fw {
 
 namespace {
 
-constexpr EventInfo kEvents[] = {{"Action"}};
-
 constexpr MethodInfo kMethods[] = {
     {"addActionNotificationReceiver", "( actionNotificationReceiver )"},
     {"removeActionNotificationReceiver", "( actionNotificationReceiver )"},
@@ -30,7 +28,7 @@ const ClassInfo& Timer::Description() {
   static const ClassInfo info{.name = "Timer",
                               .base = &Object::Description(),
                               .properties = kProperties,
-                              .events = kEvents,
+                              .events = kOwnEvents,
                               .methods = kMethods,
                               .interfaces = kInterfaces,
                               .create = &Create<Timer>};
@@ -72,7 +70,7 @@ void Timer::Fire() {
   } else if (mode_ == ModeMultiple) {
     call_.Start(period_);
   }
-  Dispatch([&] { RaiseEvent(EventPosition(Class(), "Timer.Action"), shared_from_this()); });
+  Dispatch([&] { RaiseEvent(EventPositionOf(kEventTable, "Timer.Action"), shared_from_this()); });
 }
 
 }  // namespace fw

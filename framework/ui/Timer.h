@@ -13,6 +13,9 @@ namespace fw {
 // starts the countdown anew.
 class Timer : public Object {
  public:
+  static constexpr EventInfo kOwnEvents[] = {{"Action"}};
+  static constexpr EventTable kEventTable{"Timer", &Object::kEventTable, kOwnEvents};
+
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
 
@@ -40,5 +43,8 @@ class Timer : public Object {
   bool enabled_ = true;
   ScheduledCall call_;
 };
+
+// Handlers are attached by position: the list must not change.
+static_assert(HasEventsInOrder(Timer::kEventTable, {"Timer.Action"}));
 
 }  // namespace fw

@@ -49,19 +49,6 @@ class WindowWidget : public QMainWindow {
 
 namespace {
 
-constexpr EventInfo kEvents[] = {
-    {"Activate"},         {"CancelClose"},   {"Close"},       {"ConstructContextualMenu"},
-    {"ContentsChanged"},  {"ContextualMenuAction"}, {"Deactivate"}, {"CreateControls"},
-    {"DragEnter"},        {"DragExit"},      {"DragOver"},    {"DropObject"},
-    {"EnableMenuItems"},  {"KeyDown"},       {"KeyUp"},       {"Maximize"},
-    {"Layout"},           {"Minimize"},      {"MouseDown"},   {"MouseDrag"},
-    {"MouseEnter"},       {"MouseExit"},     {"MouseMove"},   {"MouseUp"},
-    {"MouseWheel"},       {"Moved"},         {"MenuBarSelected"}, {"Open"},
-    {"Paint"},            {"Resized"},       {"Resizing"},    {"Restore"},
-    {"ScaleFactorChanged"}, {"Shown"},
-};
-static_assert(std::size(kEvents) == 34);
-
 constexpr MethodInfo kMethods[] = {
     {"AcceptFocus", "( Boolean )"},   {"Close", "(  )"},
     {"Constructor", "(  )"},          {"Control", "( Integer ) as Control"},
@@ -121,7 +108,7 @@ const ClassInfo& Window::Description() {
   static const ClassInfo info{.name = "Window",
                               .base = &Object::Description(),
                               .properties = kProperties,
-                              .events = kEvents,
+                              .events = kOwnEvents,
                               .methods = kMethods,
                               .create = &Create<Window>};
   return info;
@@ -151,12 +138,12 @@ void Window::Constructor() {
     bool& flag;
     ~EndConstruction() { flag = false; }
   } end{constructing_};
-  RaiseEvent(EventPosition(Class(), "Window.CreateControls"));
-  RaiseEvent(EventPosition(Class(), "Window.Layout"));
+  RaiseEvent(EventPositionOf(kEventTable, "Window.CreateControls"));
+  RaiseEvent(EventPositionOf(kEventTable, "Window.Layout"));
   for (auto& [name, object] : std::vector(controls_)) {
     if (auto control = std::dynamic_pointer_cast<Control>(object)) control->_Open();
   }
-  RaiseEvent(EventPosition(Class(), "Window.Open"));
+  RaiseEvent(EventPositionOf(kEventTable, "Window.Open"));
   constructing_ = false;
   constructed_ = true;
   if (visible_) widget_->show();
@@ -299,7 +286,7 @@ void Window::_Paint(QPainter& painter, const QRect& area) {
   Ref<Object> protector = shared_from_this();
   auto graphics = std::make_shared<Graphics>(&painter);
   std::vector<Rect> areas{{area.x(), area.y(), area.width(), area.height()}};
-  Dispatch([&] { RaiseEvent(EventPosition(Class(), "Window.Paint"), graphics, areas); });
+  Dispatch([&] { RaiseEvent(EventPositionOf(kEventTable, "Window.Paint"), graphics, areas); });
 }
 
 void Window::UpdateFlags() {

@@ -22,6 +22,44 @@ class WindowWidget;
 // application ends; a window has no close of its own while the application runs.
 class Window : public Object {
  public:
+  static constexpr EventInfo kOwnEvents[] = {
+      {"Activate"},
+      {"CancelClose"},
+      {"Close"},
+      {"ConstructContextualMenu"},
+      {"ContentsChanged"},
+      {"ContextualMenuAction"},
+      {"Deactivate"},
+      {"CreateControls"},
+      {"DragEnter"},
+      {"DragExit"},
+      {"DragOver"},
+      {"DropObject"},
+      {"EnableMenuItems"},
+      {"KeyDown"},
+      {"KeyUp"},
+      {"Maximize"},
+      {"Layout"},
+      {"Minimize"},
+      {"MouseDown"},
+      {"MouseDrag"},
+      {"MouseEnter"},
+      {"MouseExit"},
+      {"MouseMove"},
+      {"MouseUp"},
+      {"MouseWheel"},
+      {"Moved"},
+      {"MenuBarSelected"},
+      {"Open"},
+      {"Paint"},
+      {"Resized"},
+      {"Resizing"},
+      {"Restore"},
+      {"ScaleFactorChanged"},
+      {"Shown"},
+  };
+  static constexpr EventTable kEventTable{"Window", &Object::kEventTable, kOwnEvents};
+
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
 
@@ -93,6 +131,13 @@ class Window : public Object {
   std::int64_t width_ = 300, height_ = 300;
   Color backColor_{0xFFFFFF};
 };
+
+// Handlers are attached and named by these positions: they must not move.
+static_assert(EventCountOf(Window::kEventTable) == 34);
+static_assert(EventPositionOf(Window::kEventTable, "Window.CreateControls") == 7);
+static_assert(EventPositionOf(Window::kEventTable, "Window.Layout") == 16);
+static_assert(EventPositionOf(Window::kEventTable, "Window.Open") == 27);
+static_assert(EventPositionOf(Window::kEventTable, "Window.Paint") == 28);
 
 // The window whose class has this full name, among the windows the framework keeps; nil when none.
 Ref<Window> _GetImplicitWindow(std::string_view fullName);

@@ -16,29 +16,77 @@ using namespace fw;
 // A sender with two events and a receiver with handlers of two signatures.
 class Sender : public Object {
  public:
+  static constexpr EventInfo kOwnEvents[] = {{"Ping"}, {"Changed"}};
+  static constexpr EventTable kEventTable{"Sender", &Object::kEventTable, kOwnEvents};
+
   static const ClassInfo& Description();
   const ClassInfo& Class() const override { return Description(); }
-  void Fire(std::int64_t value) { RaiseEvent(EventPosition(Class(), "Sender.Changed"), shared_from_this(), value); }
-  void Ping() { RaiseEvent(EventPosition(Class(), "Sender.Ping"), shared_from_this()); }
+  void Fire(std::int64_t value) { RaiseEvent(EventPositionOf(kEventTable, "Sender.Changed"), shared_from_this(), value); }
+  void Ping() { RaiseEvent(EventPositionOf(kEventTable, "Sender.Ping"), shared_from_this()); }
 };
 
 class LoudSender : public Sender {
+ public:
+  static constexpr EventInfo kOwnEvents[] = {{"Shout"}};
+  static constexpr EventTable kEventTable{"LoudSender", &Sender::kEventTable, kOwnEvents};
+
+  static const ClassInfo& Description();
+  const ClassInfo& Class() const override { return Description(); }
+  void Shout() { RaiseEvent(EventPositionOf(kEventTable, "LoudSender.Shout"), shared_from_this()); }
+};
+
+const ClassInfo& Sender::Description() {
+  static const ClassInfo info{
+      .name = "Sender", .base = &Object::Description(), .events = kOwnEvents, .create = &Create<Sender>};
+  return info;
+}
+const ClassInfo& LoudSender::Description() {
+  static const ClassInfo info{
+      .name = "Tests.LoudSender", .base = &Sender::Description(), .events = kOwnEvents, .create = &Create<LoudSender>};
+  return info;
+}
+
+// The look-up at compile time gives what the run-time one gives below, and finds nothing where it finds nothing.
+static_assert(EventPositionOf(LoudSender::kEventTable, "Sender.Ping") == 0);
+static_assert(EventPositionOf(LoudSender::kEventTable, "Changed") == 1);
+static_assert(EventPositionOf(LoudSender::kEventTable, "LoudSender.Shout") == 2);
+static_assert(EventCountOf(LoudSender::kEventTable) == 3);
+static_assert(event_lookup::Position(LoudSender::kEventTable, "LoudSender.Ping") < 0);
+static_assert(event_lookup::Position(Sender::kEventTable, "Shout") < 0);
+static_assert(HasEventsInOrder(LoudSender::kEventTable, {"Sender.Ping", "Sender.Changed", "LoudSender.Shout"}));
+static_assert(!HasEventsInOrder(LoudSender::kEventTable, {"Sender.Ping", "Sender.Changed"}));
+static_assert(!HasEventsInOrder(LoudSender::kEventTable, {"Sender.Changed", "Sender.Ping", "LoudSender.Shout"}));
+
+// A sender class that names its own handlers: of an inherited event and of its own.
+class SelfHeard : public LoudSender {
+ public:
+  static const ClassInfo& Description();
+  const ClassInfo& Class() const override { return Description(); }
+  void HeardPing(Ref<Sender>) { ++pings; }
+  void HeardShout(Ref<Sender>) { ++shouts; }
+  int pings = 0;
+  int shouts = 0;
+};
+
+// A subclass that adds nothing: the handlers of its base's class reach it too.
+class QuietSelfHeard : public SelfHeard {
  public:
   static const ClassInfo& Description();
   const ClassInfo& Class() const override { return Description(); }
 };
 
-constexpr EventInfo kSenderEvents[] = {{"Ping"}, {"Changed"}};
-constexpr EventInfo kLoudEvents[] = {{"Shout"}};
+constexpr ClassEventHandler kSelfHeardHandlers[] = {
+    HandlesEvent<&SelfHeard::HeardPing>("Sender.Ping"),
+    HandlesEvent<&SelfHeard::HeardShout>("LoudSender.Shout"),
+};
 
-const ClassInfo& Sender::Description() {
+const ClassInfo& SelfHeard::Description() {
   static const ClassInfo info{
-      .name = "Sender", .base = &Object::Description(), .events = kSenderEvents, .create = &Create<Sender>};
+      .name = "SelfHeard", .base = &LoudSender::Description(), .eventHandlers = kSelfHeardHandlers};
   return info;
 }
-const ClassInfo& LoudSender::Description() {
-  static const ClassInfo info{
-      .name = "Tests.LoudSender", .base = &Sender::Description(), .events = kLoudEvents, .create = &Create<LoudSender>};
+const ClassInfo& QuietSelfHeard::Description() {
+  static const ClassInfo info{.name = "QuietSelfHeard", .base = &SelfHeard::Description()};
   return info;
 }
 
@@ -107,6 +155,22 @@ TEST(Events, AHandlerMayDetachItselfAndHandlersHoldTheirTargetWeakly) {
   receiver = nullptr;
   EXPECT_TRUE(watch.expired()) << "the sender's handler does not keep the receiver alive";
   sender->Ping();  // its target is gone: nothing happens
+}
+
+TEST(Events, AClassHandlerTakesItsEventsOnEveryInstanceOfTheClassAndItsSubclasses) {
+  static_assert(kSelfHeardHandlers[0].position == 0 && kSelfHeardHandlers[1].position == 2);
+  auto receiver = std::make_shared<Receiver>();
+  auto self = std::make_shared<QuietSelfHeard>();
+  self->AddEventHandler(0, Delegate(receiver, &Receiver::Ping, "( Sender )", 1));
+  self->AddEventHandler(1, Delegate(receiver, &Receiver::Changed, "( Sender, Integer )", 1));
+  self->Ping();
+  self->Shout();
+  self->Shout();
+  self->Fire(3);
+  EXPECT_EQ(self->pings, 1);
+  EXPECT_EQ(self->shouts, 2);
+  EXPECT_EQ(receiver->pings, 0) << "the class's handler comes before the one attached";
+  EXPECT_EQ(receiver->total, 3) << "an event that the class does not handle reaches the attached one";
 }
 
 TEST(Events, ArgumentsOfTheWrongShapeRaise) {
