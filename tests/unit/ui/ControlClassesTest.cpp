@@ -1,13 +1,21 @@
 #include <gtest/gtest.h>
 
+#include "framework/net/HTTPSocket.h"
+#include "framework/plugins/BevelButton.h"
+#include "framework/plugins/HTMLViewer.h"
+#include "framework/runtime/ClassInfo.h"
 #include "framework/runtime/Runtime.h"
+#include "framework/ui/Application.h"
 #include "framework/ui/Canvas.h"
 #include "framework/ui/CheckBox.h"
 #include "framework/ui/FolderItem.h"
 #include "framework/ui/Label.h"
+#include "framework/ui/MenuItem.h"
 #include "framework/ui/Picture.h"
 #include "framework/ui/PushButton.h"
 #include "framework/ui/Rectangle.h"
+#include "framework/ui/Timer.h"
+#include "framework/ui/Window.h"
 
 namespace {
 
@@ -37,6 +45,42 @@ TEST(ControlClasses, AreRegisteredUnderTheirBaseAndMakeTheirOwnObjects) {
     if (c.creatable) {
       EXPECT_EQ(&RuntimeNewObject(c.cls)->Class(), &c.cls);
     }
+  }
+}
+
+// Code finds positions in the constant tables, the runtime names and counts
+// events by the descriptions: each table must be its description's own rows,
+// with the same chain of bases.
+TEST(ClassTables, EachEventTableIsItsDescriptionsRowsAndBases) {
+  const struct {
+    const EventTable& table;
+    const ClassInfo& cls;
+  } cases[] = {
+      {Object::kEventTable, Object::Description()},
+      {Application::kEventTable, Application::Description()},
+      {MenuItem::kEventTable, MenuItem::Description()},
+      {Window::kEventTable, Window::Description()},
+      {Timer::kEventTable, Timer::Description()},
+      {Control::kEventTable, Control::Description()},
+      {RectControl::kEventTable, RectControl::Description()},
+      {PushButton::kEventTable, PushButton::Description()},
+      {BevelButton::kEventTable, BevelButton::Description()},
+      {HTMLViewer::kEventTable, HTMLViewer::Description()},
+      {SocketCore::kEventTable, SocketCore::Description()},
+      {TCPSocket::kEventTable, TCPSocket::Description()},
+      {HTTPSocket::kEventTable, HTTPSocket::Description()},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.cls.name);
+    const EventTable* table = &c.table;
+    const ClassInfo* cls = &c.cls;
+    for (; table && cls; table = table->base, cls = cls->base) {
+      EXPECT_EQ(table->name, cls->name);
+      EXPECT_EQ(table->events.data(), cls->events.data());
+      EXPECT_EQ(table->events.size(), cls->events.size());
+    }
+    EXPECT_EQ(table, nullptr) << "the table's chain is longer";
+    EXPECT_EQ(cls, nullptr) << "the description's chain is longer";
   }
 }
 
