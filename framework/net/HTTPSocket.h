@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "ResponseHeadScanner.h"
 #include "TCPSocket.h"
