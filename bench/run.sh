@@ -44,6 +44,8 @@ if [ -n "${BENCH_REAL_BINARY:-}" ]; then
   run bench_on_air "$build/bin/tembrel"
 fi
 run bench_check_latency
+run bench_header_scan
+run bench_header_trickle
 run bench_bytes_per_check
 
 echo

@@ -26,6 +26,7 @@ fw::Delegate HeadersHandler(const fw::Ref<win_MainWindow>& window) {
 void DetachHandlers(const fw::Ref<win_MainWindow>& window, const fw::Ref<fw::HTTPSocket>& client) {
   fw::RuntimeRemoveEventHandler(client, ClientErrorEvent(), ErrorHandler(window));
   fw::RuntimeRemoveEventHandler(client, ClientHeadersEvent(), HeadersHandler(window));
+  fw::Deref(client).SetEndedEarlyCall(nullptr);
 }
 
 }  // namespace
@@ -55,6 +56,9 @@ void win_MainWindow::skt_TestOnlineSocket_Connected(fw::Ref<fw::TCPSocket>) {
   auto self = SharedAs<win_MainWindow>();
   fw::RuntimeAddEventHandler(HTTPGetSocket, ClientErrorEvent(), ErrorHandler(self));
   fw::RuntimeAddEventHandler(HTTPGetSocket, ClientHeadersEvent(), HeadersHandler(self));
+  fw::Deref(HTTPGetSocket).SetEndedEarlyCall([window = std::weak_ptr<win_MainWindow>(self)] {
+    if (auto alive = window.lock()) alive->RequestEndedEarly();
+  });
   std::string url = "http://" + RemoteServer + ":" + fw::Str(RemotePort, "") + "/";
   fw::Deref(HTTPGetSocket).Get(url);
   requestTimeLimit_.Start(kRequestTimeLimitMs);
@@ -94,4 +98,9 @@ void win_MainWindow::HTTPGetError(fw::Ref<fw::HTTPSocket>, std::int64_t) {
 void win_MainWindow::RequestTimeLimitReached() {
   fw::Ref<fw::Object> protector = shared_from_this();
   fw::Dispatch([&] { HTTPGetError(HTTPGetSocket, kRequestTimedOut); });
+}
+
+// No answer can come any more: the check ends at once, as at the time limit.
+void win_MainWindow::RequestEndedEarly() {
+  HTTPGetError(HTTPGetSocket, fw::Deref(HTTPGetSocket).LastErrorCode());
 }

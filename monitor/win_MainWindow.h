@@ -82,6 +82,7 @@ class win_MainWindow : public fw::Window {
 
  private:
   void RequestTimeLimitReached();
+  void RequestEndedEarly();
 
   fw::ScheduledCall requestTimeLimit_;
 };

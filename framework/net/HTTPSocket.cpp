@@ -95,7 +95,16 @@ void HTTPSocket::Get(std::string_view url) {
   Connect();
 }
 
-std::int64_t HTTPSocket::BytesHeld() const { return BytesAvailable() + static_cast<std::int64_t>(page_.size()); }
+void HTTPSocket::Close() {
+  TCPSocket::Close();
+  received_.clear();
+  scanner_ = {};
+  SetReceiveLimit(kMaxHeaderBytes);
+}
+
+std::int64_t HTTPSocket::BytesHeld() const {
+  return BytesAvailable() + static_cast<std::int64_t>(received_.size() + page_.size());
+}
 
 void HTTPSocket::OnConnected() {
   connectionValid_ = true;
@@ -117,7 +126,11 @@ void HTTPSocket::OnError() {
     return;
   }
   // The connection has ended: what it left waiting may still complete the answer.
+  const std::uint64_t session = Session();
   HandleAnswer();
+  if (session != Session() || pageHeaders_) return;
+  // A copy: the call may replace or clear the client's own.
+  if (const std::function<void()> call = endedEarly_) call();
 }
 
 void HTTPSocket::HandleAnswer() {
@@ -140,16 +153,25 @@ void HTTPSocket::HandleAnswer() {
 }
 
 bool HTTPSocket::TakeHeaderBlock() {
-  const std::string waiting = Lookahead();
-  const std::optional<ResponseHead> head = ParseResponseHead(waiting);
+  // Only the bytes that arrived since the last look are copied and searched.
+  received_ += Read(kMaxHeaderBytes - static_cast<std::int64_t>(received_.size()));
+  const std::optional<ResponseHead> head = scanner_.Scan(received_);
+  const std::int64_t held = static_cast<std::int64_t>(received_.size());
   if (!head) {
     // A block that never ends: read no more, and leave the ending to the caller's own time limit.
-    if (static_cast<std::int64_t>(waiting.size()) >= kMaxHeaderBytes) Close();
+    if (held >= kMaxHeaderBytes) {
+      Close();
+    } else {
+      // The socket and the block together hold no more than the limit.
+      SetReceiveLimit(kMaxHeaderBytes - held);
+    }
     return false;
   }
-  Read(static_cast<std::int64_t>(head->blockLength + head->terminatorLength));
+  SetReceiveLimit(kMaxHeaderBytes);
   httpStatusCode_ = head->status;
   pageHeaders_ = std::make_shared<InternetHeaders>(head->headerLines);
+  // What follows the empty line is the start of the body.
+  received_.erase(0, head->blockLength + head->terminatorLength);
   const std::uint64_t session = Session();
   if (httpStatusCode_ == 401) {
     RaiseWithSelf(EventPositionOf(kEventTable, "HTTPSocket.AuthenticationRequired"), pageHeaders_);
@@ -162,7 +184,7 @@ bool HTTPSocket::TakeHeaderBlock() {
 }
 
 bool HTTPSocket::TakeBody() {
-  const std::string chunk = ReadAll();
+  const std::string chunk = std::exchange(received_, {}) + ReadAll();
   if (chunk.empty()) return false;
   if (static_cast<std::int64_t>(page_.size() + chunk.size()) > kMaxPageBytes) {
     Close();

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "ResponseHeadScanner.h"
 #include "TCPSocket.h"
 
 namespace fw {
@@ -21,6 +24,9 @@ class InternetHeaders;
 // any of the body is read. A handler of the two authentication events may
 // set credentials in RequestHeaders and call Get again; otherwise the client
 // goes on to HeadersReceived.
+//
+// A connection that ends before the header block is complete raises no event;
+// C++ code learns of it through SetEndedEarlyCall.
 class HTTPSocket : public TCPSocket {
  public:
   // NOTE: DownloadComplete belongs to downloading into a file, which this client
@@ -53,9 +59,18 @@ class HTTPSocket : public TCPSocket {
   // A host part in brackets is an IPv6 address: "http://[::1]:8000/".
   void Get(std::string_view url);
 
+  // Also discards the part of the answer that the client has taken in.
+  void Close() override;
+
   const Ref<InternetHeaders>& RequestHeaders() const { return requestHeaders_; }
-  // The received bytes that the client holds: those waiting in its socket and the body kept so far.
+  // The received bytes that the client holds: those waiting in its socket,
+  // the unfinished header block and the body kept so far.
   std::int64_t BytesHeld() const;
+
+  // Called when the connection of a request ends, closed or reset by the
+  // server, before the answer's header block is complete; nullptr: nothing.
+  // Not an event: Error keeps reporting only connections never established.
+  void SetEndedEarlyCall(std::function<void()> call) { endedEarly_ = std::move(call); }
 
  protected:
   void OnDataAvailable() override;
@@ -63,6 +78,9 @@ class HTTPSocket : public TCPSocket {
   void OnSendComplete() override {}
   void OnConnected() override;
   void OnSendProgress(std::int64_t, std::int64_t) override {}
+
+  // How many bytes the search for the end of the current header block has looked at.
+  std::size_t HeaderBytesExamined() const { return scanner_.BytesExamined(); }
 
  private:
   void HandleAnswer();
@@ -80,6 +98,11 @@ class HTTPSocket : public TCPSocket {
   Ref<InternetHeaders> pageHeaders_{};
   std::int64_t httpStatusCode_ = 0;
   std::string page_{};
+  // The answer's bytes taken from the socket and not yet handed on: the
+  // unfinished header block, then what came after it.
+  std::string received_{};
+  ResponseHeadScanner scanner_{};
+  std::function<void()> endedEarly_{};
 };
 
 // Handlers are attached by position: the list must not change.

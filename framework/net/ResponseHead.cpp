@@ -27,20 +27,23 @@ std::optional<ResponseHead> ParseResponseHead(std::string_view data) {
   const std::string terminators[] = {lineEnd + lineEnd, "\n\n", "\r\n\r\n", "\r\r"};
   for (const std::string& terminator : terminators) {
     const std::size_t at = data.find(terminator);
-    if (at == std::string_view::npos) continue;
-    const std::string_view block = data.substr(0, at);
-    const std::string_view blockLineEnd = ChooseLineEnd(block);
-    const std::size_t lineEndAt = block.find(blockLineEnd);
-    ResponseHead head;
-    head.blockLength = at;
-    head.terminatorLength = terminator.size();
-    head.statusLine = block.substr(0, lineEndAt);
-    head.headerLines = lineEndAt == std::string_view::npos ? block.substr(block.size())
-                                                           : block.substr(lineEndAt + blockLineEnd.size());
-    head.status = ValToInteger(SecondField(head.statusLine));
-    return head;
+    if (at != std::string_view::npos) return ResponseHeadAt(data, at, terminator.size());
   }
   return std::nullopt;
+}
+
+ResponseHead ResponseHeadAt(std::string_view data, std::size_t blockLength, std::size_t terminatorLength) {
+  const std::string_view block = data.substr(0, blockLength);
+  const std::string_view blockLineEnd = ChooseLineEnd(block);
+  const std::size_t lineEndAt = block.find(blockLineEnd);
+  ResponseHead head;
+  head.blockLength = blockLength;
+  head.terminatorLength = terminatorLength;
+  head.statusLine = block.substr(0, lineEndAt);
+  head.headerLines = lineEndAt == std::string_view::npos ? block.substr(block.size())
+                                                         : block.substr(lineEndAt + blockLineEnd.size());
+  head.status = ValToInteger(SecondField(head.statusLine));
+  return head;
 }
 
 }  // namespace fw

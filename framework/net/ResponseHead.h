@@ -15,11 +15,18 @@ struct ResponseHead {
   std::string_view statusLine;       // the block's first line, without its line end
   std::string_view headerLines;      // the rest of the block after that line end
   std::int64_t status = 0;           // the status line's second field through ValToInteger
+
+  // Alike when the lengths, the status and the text of both lines are.
+  bool operator==(const ResponseHead&) const = default;
 };
 
 // Looks at `data` without keeping anything of it: nullopt while the header
 // block is incomplete. Works on bytes and lengths only, so NUL and non-ASCII
 // bytes are ordinary data.
 std::optional<ResponseHead> ParseResponseHead(std::string_view data);
+
+// The head of `data` whose header block is its first `blockLength` bytes,
+// followed by an empty line of `terminatorLength` bytes.
+ResponseHead ResponseHeadAt(std::string_view data, std::size_t blockLength, std::size_t terminatorLength);
 
 }  // namespace fw

@@ -157,6 +157,11 @@ void TCPSocket::Disconnect() {
 
 bool TCPSocket::IsConnected() const { return state_ == State::Connected; }
 
+void TCPSocket::SetReceiveLimit(std::int64_t bytes) {
+  receiveLimit_ = bytes;
+  if (link_) link_->socket.setReadBufferSize(bytes);
+}
+
 void TCPSocket::Purge() {
   if (link_) link_->socket.skip(link_->socket.bytesAvailable());
 }

@@ -74,9 +74,8 @@ class TCPSocket : public SocketCore {
   virtual void OnSendProgress(std::int64_t bytesSent, std::int64_t bytesLeft);
 
   // At most this many received bytes wait in the socket; while they do, it
-  // reads nothing more from the connection. 0: no limit. Takes effect at the
-  // next Connect.
-  void SetReceiveLimit(std::int64_t bytes) { receiveLimit_ = bytes; }
+  // reads nothing more from the connection. 0: no limit. Takes effect at once.
+  void SetReceiveLimit(std::int64_t bytes);
   // Changes with every Connect and Close: code that raised an event tells by
   // it whether the handler closed the socket or started over.
   std::uint64_t Session() const { return session_; }

@@ -1,6 +1,8 @@
 // libFuzzer entry for the answer handling: any bytes in, and the result must
 // describe the input it was given: which line end ends the header block, where
-// the block ends, how it splits into lines, and the status it carries.
+// the block ends, how it splits into lines, and the status it carries; and
+// the scanner that gets the input byte by byte must answer like the parser
+// at every step.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +11,7 @@
 
 #include "framework/net/LineEnd.h"
 #include "framework/net/ResponseHead.h"
+#include "framework/net/ResponseHeadScanner.h"
 
 namespace {
 
@@ -47,10 +50,19 @@ void RequireStatus(std::string_view statusLine, std::int64_t status) {
   }
 }
 
+void RequireScannerLikeParser(std::string_view data) {
+  fw::ResponseHeadScanner scanner;
+  for (std::size_t n = 1; n <= data.size(); ++n) {
+    const std::string_view prefix = data.substr(0, n);
+    Require(scanner.Scan(prefix) == fw::ParseResponseHead(prefix));
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   const std::string_view data(reinterpret_cast<const char*>(bytes), size);
+  RequireScannerLikeParser(data);
   const auto head = fw::ParseResponseHead(data);
   const std::string terminator = ExpectedTerminator(data);
   if (!head) {

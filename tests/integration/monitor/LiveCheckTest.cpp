@@ -25,6 +25,12 @@ using tembrel::test::kOff;
 using tembrel::test::kOn;
 using tembrel::test::kPeriod;
 
+// A server that answers as `script` says, and what it stands for.
+struct ScriptCase {
+  const char* what;
+  ServerScript script;
+};
+
 class LiveCheck : public tembrel::test::MonitorTest {
  protected:
   // Points the probe and the request of the next checks at `port` on loopback.
@@ -41,9 +47,10 @@ class LiveCheck : public tembrel::test::MonitorTest {
     ExpectIdle();
   }
 
-  // Between checks: no client, and nothing counts down but the check timer.
+  // Between checks: no client, the probe closed, and nothing counts down but the check timer.
   void ExpectIdle() {
     EXPECT_FALSE(window->HTTPGetSocket);
+    EXPECT_FALSE(window->skt_TestOnlineSocket()->IsConnected());
     EXPECT_TRUE(window->tmr_LiveCheckTimer()->_Armed());
     EXPECT_EQ(fw::clock::ActiveCalls(), 1);
     EXPECT_EQ(fw::clock::NextDueIn(), kPeriod);
@@ -125,14 +132,9 @@ TEST_F(LiveCheck, AProbeThatConnectsFollowedByARefusedRequestGoesOffTheAir) {
 }
 
 TEST_F(LiveCheck, RequestsThatNeverCompleteEndByTheTimeLimit) {
-  const struct {
-    const char* what;
-    ServerScript script;
-  } cases[] = {
-      {"closes before its headers are complete", {.reply = "HTTP/1.0 200 OK\r\nServer: x\r\n", .then = Then::Close}},
+  const ScriptCase cases[] = {
       {"accepts and never answers", {.reply = "", .then = Then::Stay}},
       {"sends header bytes without end", {.reply = "HTTP/1.0 200 OK\r\n", .then = Then::FloodHeaders}},
-      {"resets in the middle of its headers", {.reply = "HTTP/1.0 200 OK\r\nServ", .then = Then::Reset}},
   };
   for (const auto& c : cases) {
     GoOnAir();
@@ -147,6 +149,61 @@ TEST_F(LiveCheck, RequestsThatNeverCompleteEndByTheTimeLimit) {
     EXPECT_EQ(Light(), kOff) << c.what << ": ends as a failed request";
     ExpectIdle();
     GoOnAir();  // the next check starts, and ends
+  }
+}
+
+TEST_F(LiveCheck, ARequestWhoseConnectionEndsBeforeItsHeadersEndsAtOnce) {
+  const ScriptCase cases[] = {
+      {"resets in the middle of its headers", {.reply = "HTTP/1.0 200 OK\r\nServ", .then = Then::Reset}},
+      {"closes before its headers are complete", {.reply = "HTTP/1.0 200 OK\r\nServer: x\r\n", .then = Then::Close}},
+      {"closes after a body without a status line", {.reply = "<html>on air</html>", .then = Then::Close}},
+      {"closes after half a status line", {.reply = "HTTP/1.0 20", .then = Then::Close}},
+  };
+  for (const auto& c : cases) {
+    GoOnAir();
+    LoopbackServer server(c.script);
+    PointAt(server.Port());
+    // The clock stays where the check began: no time limit can have ended it.
+    RunCheck();
+    EXPECT_EQ(Light(), kOff) << c.what;
+    EXPECT_FALSE(window->LinkOpen) << c.what;
+    EXPECT_FALSE(window->htm_AudioPlayer()->Visible()) << c.what;
+    EXPECT_EQ(server.Connections(), 2) << c.what;
+  }
+}
+
+TEST_F(LiveCheck, TheWindowLetsGoOfTheClientsEventsWhenTheRequestEnds) {
+  const int errorEvent = fw::EventPosition(fw::HTTPSocket::Description(), "HTTPSocket.Error");
+  const int headersEvent = fw::EventPosition(fw::HTTPSocket::Description(), "HTTPSocket.HeadersReceived");
+  enum class End { Headers, TimeLimit, ConnectionEnds };
+  const struct {
+    const char* what;
+    End end;
+  } cases[] = {
+      {"the rest of the headers", End::Headers},
+      {"the time limit", End::TimeLimit},
+      {"the connection ends early", End::ConnectionEnds},
+  };
+  for (const auto& c : cases) {
+    std::optional<LoopbackServer> server;
+    server.emplace(ServerScript{.reply = "HTTP/1.0 404 Not Found\r\n", .then = Then::Stay});
+    PointAt(server->Port());
+    fw::clock::AdvanceClock(kPeriod);
+    ASSERT_TRUE(RunUntil([&] { return server->BytesSent(1) > 0; })) << c.what;
+    // The answer is still incomplete: the request is on.
+    const fw::Ref<fw::HTTPSocket> client = window->HTTPGetSocket;
+    ASSERT_TRUE(client) << c.what;
+    switch (c.end) {
+      case End::Headers: server->Send(1, "\r\n"); break;
+      case End::TimeLimit: fw::clock::AdvanceClock(win_MainWindow::kRequestTimeLimitMs); break;
+      case End::ConnectionEnds: server.reset(); break;
+    }
+    WaitForCheckToEnd();
+    ExpectIdle();
+    EXPECT_EQ(Light(), kOff) << c.what;
+    EXPECT_FALSE(client->HasEventHandler(errorEvent)) << c.what;
+    EXPECT_FALSE(client->HasEventHandler(headersEvent)) << c.what;
+    EXPECT_FALSE(client->IsConnected()) << c.what;
   }
 }
 
@@ -167,30 +224,46 @@ TEST_F(LiveCheck, TheCycleOffOnOnOffFollowsTheServer) {
   } cycle[] = {{&down, kOff}, {&up, kOn}, {&up, kOn}, {&down, kOff}};
   std::string pageAfterFirstOn;
   for (const auto& step : cycle) {
+    window->SetTitle("Another title");
     PointAt(step.server->Port());
     RunCheck();
     EXPECT_EQ(Light(), step.light);
+    EXPECT_EQ(window->Title(), step.light == kOn ? "Another title" : "QAX Tembrel - Waiting");
     if (step.light == kOn && pageAfterFirstOn.empty()) pageAfterFirstOn = window->htm_AudioPlayer()->_Source();
   }
   EXPECT_NE(pageAfterFirstOn.find("src=\"http://127.0.0.1:" + std::to_string(up.Port()) + "/listen\""),
             std::string::npos);
-  EXPECT_EQ(window->Title(), "QAX Tembrel - Waiting");
 }
 
 TEST_F(LiveCheck, CheckLiveStateSetsOnlyWhatItIsGiven) {
   auto probe = window->skt_TestOnlineSocket();
-  RefusingPort refusing;
-  probe->SetPort(refusing.Port());
-  window->tmr_LiveCheckTimer()->SetEnabled(false);
-  window->CheckLiveState("", 0);
-  WaitForCheckToEnd();
-  EXPECT_EQ(probe->Address(), "127.0.0.1");
-  EXPECT_EQ(probe->Port(), refusing.Port());
-  window->tmr_LiveCheckTimer()->SetEnabled(false);
-  window->CheckLiveState("::1", -5);
-  WaitForCheckToEnd();
-  EXPECT_EQ(probe->Address(), "::1");
-  EXPECT_EQ(probe->Port(), refusing.Port()) << "a port of 0 or less is ignored";
+  // Each probe goes to a port that refuses it on the family of its address.
+  RefusingPort refusingIPv4;
+  RefusingPort refusingIPv6(tembrel::test::Loopback::IPv6);
+  const struct {
+    std::string hostBefore;
+    std::int64_t portBefore;
+    std::string host;
+    std::int64_t port;
+    std::string address;
+    std::int64_t probedPort;
+  } cases[] = {
+      {"127.0.0.1", refusingIPv4.Port(), "", 0, "127.0.0.1", refusingIPv4.Port()},
+      {"127.0.0.1", refusingIPv6.Port(), "::1", -5, "::1", refusingIPv6.Port()},
+      {"::1", refusingIPv4.Port(), "127.0.0.1", 0, "127.0.0.1", refusingIPv4.Port()},
+      {"127.0.0.1", refusingIPv6.Port(), "", refusingIPv4.Port(), "127.0.0.1", refusingIPv4.Port()},
+      {"127.0.0.1", refusingIPv4.Port(), "::1", refusingIPv6.Port(), "::1", refusingIPv6.Port()},
+  };
+  for (const auto& c : cases) {
+    const std::string what = "\"" + c.host + "\", " + std::to_string(c.port);
+    probe->SetAddress(c.hostBefore);
+    probe->SetPort(c.portBefore);
+    window->tmr_LiveCheckTimer()->SetEnabled(false);
+    window->CheckLiveState(c.host, c.port);
+    WaitForCheckToEnd();
+    EXPECT_EQ(probe->Address(), c.address) << what;
+    EXPECT_EQ(probe->Port(), c.probedPort) << what << ": a port of 0 or less is ignored";
+  }
 }
 
 }  // namespace

@@ -24,7 +24,8 @@ using Events = std::vector<std::string>;
 
 int Position(const char* event) { return EventPosition(HTTPSocket::Description(), event); }
 
-// Owns one client and records its events. Like the window's check, it
+// Owns one client and records its events, and the client's call for a
+// connection that ended early as "EndedEarly". Like the window's check, it
 // attaches to Error and HeadersReceived and, when `closeAtHeaders`, detaches,
 // disconnects, closes and drops the client in HeadersReceived.
 class Check : public Object {
@@ -72,15 +73,19 @@ struct Started {
   std::weak_ptr<HTTPSocket> client;
 };
 
-// Notes the most bytes that it held whenever data arrived, before taking any in.
+// Notes the most bytes that it held whenever data arrived, before taking any
+// in, and the most bytes that its search for the end of the header block had
+// looked at after taking them in.
 class ObservedClient : public HTTPSocket {
  public:
   std::int64_t mostHeld = 0;
+  std::size_t mostExamined = 0;
 
  protected:
   void OnDataAvailable() override {
     mostHeld = std::max(mostHeld, BytesHeld());
     HTTPSocket::OnDataAvailable();
+    mostExamined = std::max(mostExamined, HeaderBytesExamined());
   }
 };
 
@@ -96,6 +101,9 @@ Started StartGet(const std::string& url, bool closeAtHeaders = true,
                                  Delegate(check, &Check::PageReceived, "( HTTPSocket, String, Integer, InternetHeaders, String )", 0));
   check->client->AddEventHandler(Position("HTTPSocket.AuthenticationRequired"),
                                  Delegate(check, &Check::AuthenticationRequired, "( HTTPSocket, InternetHeaders )", 0));
+  check->client->SetEndedEarlyCall([check = std::weak_ptr<Check>(check)] {
+    if (auto alive = check.lock()) alive->events.push_back("EndedEarly");
+  });
   check->client->Get(url);
   return {check, check->client};
 }
@@ -202,7 +210,7 @@ TEST_F(HTTPSocketTest, ReportsTheStatusOnceWhenTheHeaderBlockIsComplete) {
   }
 }
 
-TEST_F(HTTPSocketTest, NoEventWhileTheHeaderBlockIsIncomplete) {
+TEST_F(HTTPSocketTest, NoEventWhileTheHeaderBlockIsIncompleteOnlyTheCallWhenItsConnectionEnds) {
   struct Case {
     const char* what;
     ServerScript script;
@@ -210,16 +218,35 @@ TEST_F(HTTPSocketTest, NoEventWhileTheHeaderBlockIsIncomplete) {
   const Case cases[] = {
       {"server closes before the empty line", {.reply = "HTTP/1.0 200 OK\r\nServer: s\r\n", .then = Then::Close}},
       {"server resets in the middle of the headers", {.reply = "HTTP/1.0 200 OK\r\nSer", .then = Then::Reset}},
-      {"server never answers", {.then = Then::Stay}},
+      {"server closes after half a status line", {.reply = "HTTP/1.0 20", .then = Then::Close}},
+      {"server closes after a body without a status line", {.reply = "<html>hello</html>", .then = Then::Close}},
+      {"server never answers until it goes away", {.then = Then::Stay}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    LoopbackServer server(c.script);
-    auto started = StartGet(UrlOf(Loopback::IPv4, server.Port()));
-    ASSERT_TRUE(RunUntil([&] { return HasRequest(server); }));
-    RunFor(300);
-    EXPECT_TRUE(started.check->events.empty());
+    std::optional<LoopbackServer> server;
+    server.emplace(c.script);
+    auto started = StartGet(UrlOf(Loopback::IPv4, server->Port()));
+    ASSERT_TRUE(RunUntil([&] { return HasRequest(*server); }));
+    if (c.script.then == Then::Stay) server.reset();
+    // Anything raised before the connection's end would come before the call.
+    ASSERT_TRUE(RunUntil([&] { return !started.check->events.empty(); }));
+    RunFor(50);
+    EXPECT_EQ(started.check->events, Events{"EndedEarly"});
   }
+}
+
+TEST_F(HTTPSocketTest, EachByteOfAHeaderBlockTricklingInIsLookedAtAFewTimesOnly) {
+  std::string reply = "HTTP/1.0 200 OK\r\n";
+  while (reply.size() < 2000) reply += "X-Filler: abc\r\n";
+  reply += "\r\n";
+  LoopbackServer server({.reply = reply, .then = Then::Stay, .byteByByte = true});
+  auto client = std::make_shared<ObservedClient>();
+  auto started = StartGet(UrlOf(Loopback::IPv4, server.Port()), true, client);
+  ASSERT_TRUE(RunUntil([&] { return !started.check->events.empty(); }));
+  EXPECT_EQ(started.check->events, Events{"HeadersReceived 200"});
+  EXPECT_GT(client->mostExamined, 0u);
+  EXPECT_LE(client->mostExamined, 4 * reply.size());
 }
 
 TEST_F(HTTPSocketTest, AFloodOfHeaderBytesIsCutOffAtTheLimit) {
