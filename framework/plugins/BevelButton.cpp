@@ -111,7 +111,7 @@ void BevelButton::SetTextColor(Color c) {
   textColor_ = c;
   UpdateLook();
 }
-void BevelButton::SetAcceptFocus(bool v) { button_->setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus); }
+void BevelButton::SetAcceptFocus(bool v) { SetTakesFocus(v); }
 void BevelButton::SetTextFont(std::string font) {
   textFont_ = std::move(font);
   UpdateLook();

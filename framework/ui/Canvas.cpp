@@ -60,7 +60,7 @@ void Canvas::SetBackdrop(Ref<Picture> picture) {
 
 void Canvas::SetAcceptFocus(bool v) {
   acceptFocus_ = v;
-  _Widget()->setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus);
+  SetTakesFocus(v);
 }
 
 void Canvas::SetEraseBackground(bool v) {
