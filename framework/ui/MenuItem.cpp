@@ -95,8 +95,10 @@ void MenuItem::SetVisible(bool value) {
 }
 
 void MenuItem::UpdateAction() {
-  action_->setSeparator(text_ == "-");
-  action_->setText(QString::fromStdString(text_));
+  const bool separator = text_ == "-";
+  action_->setSeparator(separator);
+  // Qt's menus draw a separator's text as a section title: a separator keeps none.
+  action_->setText(separator ? QString() : QString::fromStdString(text_));
   action_->setShortcut(QKeySequence(QString::fromStdString(ShortcutForDesktop(shortcut_))));
   action_->setVisible(visible_);
 }
