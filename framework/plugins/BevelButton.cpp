@@ -62,9 +62,9 @@ const ClassInfo& BevelButton::Description() {
 }
 const ClassInfo& BevelButton::Class() const { return Description(); }
 
-BevelButton::BevelButton() : RectControl(std::unique_ptr<QWidget>(NewButton())), menu_(std::make_unique<QMenu>()) {
+BevelButton::BevelButton() : TextControl(std::unique_ptr<QWidget>(NewButton())), menu_(std::make_unique<QMenu>()) {
   button_ = static_cast<QToolButton*>(_Widget());
-  UpdateLook();
+  UpdateColours();
 }
 
 BevelButton::~BevelButton() = default;
@@ -101,46 +101,19 @@ void BevelButton::SetHasMenu(std::int64_t v) {
 
 void BevelButton::SetHasBackColor(bool v) {
   hasBackColor_ = v;
-  UpdateLook();
+  UpdateColours();
 }
 void BevelButton::SetBackColor(Color c) {
   backColor_ = c;
-  UpdateLook();
+  UpdateColours();
 }
 void BevelButton::SetTextColor(Color c) {
   textColor_ = c;
-  UpdateLook();
+  UpdateColours();
 }
 void BevelButton::SetAcceptFocus(bool v) { SetTakesFocus(v); }
-void BevelButton::SetTextFont(std::string font) {
-  textFont_ = std::move(font);
-  UpdateLook();
-}
-void BevelButton::SetTextSize(float size) {
-  textSize_ = size;
-  UpdateLook();
-}
-void BevelButton::SetBold(bool v) {
-  bold_ = v;
-  UpdateLook();
-}
-void BevelButton::SetItalic(bool v) {
-  italic_ = v;
-  UpdateLook();
-}
-void BevelButton::SetUnderline(bool v) {
-  underline_ = v;
-  UpdateLook();
-}
 
-void BevelButton::UpdateLook() {
-  QFont font = button_->font();
-  if (!textFont_.empty() && textFont_ != "System") font.setFamily(QString::fromStdString(textFont_));
-  if (textSize_ > 0) font.setPointSizeF(textSize_);
-  font.setBold(bold_);
-  font.setItalic(italic_);
-  font.setUnderline(underline_);
-  button_->setFont(font);
+void BevelButton::UpdateColours() {
   QPalette palette = button_->palette();
   palette.setColor(QPalette::ButtonText, QColor::fromRgb(textColor_.rgb));
   if (hasBackColor_) palette.setColor(QPalette::Button, QColor::fromRgb(backColor_.rgb));
