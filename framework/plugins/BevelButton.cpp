@@ -43,8 +43,8 @@ constexpr PropertyInfo kProperties[] = {
     Property<&BevelButton::SetUnderline>("Underline"),
 };
 
-QToolButton* NewButton() {
-  auto* button = new QToolButton;
+std::unique_ptr<QToolButton> NewButton() {
+  auto button = NewUIObject<QToolButton>();
   button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   return button;
 }
@@ -62,7 +62,7 @@ const ClassInfo& BevelButton::Description() {
 }
 const ClassInfo& BevelButton::Class() const { return Description(); }
 
-BevelButton::BevelButton() : TextControl(std::unique_ptr<QWidget>(NewButton())), menu_(std::make_unique<QMenu>()) {
+BevelButton::BevelButton() : TextControl(NewButton()), menu_(std::make_unique<QMenu>()) {
   button_ = static_cast<QToolButton*>(_Widget());
   UpdateColours();
 }

@@ -78,7 +78,7 @@ const ClassInfo& HTMLViewer::Description() {
 }
 const ClassInfo& HTMLViewer::Class() const { return Description(); }
 
-HTMLViewer::HTMLViewer() : _HTMLViewerPlugin(std::make_unique<QWidget>()) {
+HTMLViewer::HTMLViewer() : _HTMLViewerPlugin(NewUIObject<QWidget>()) {
   auto* layout = new QVBoxLayout(_Widget());
   layout->setContentsMargins(0, 0, 0, 0);
 }

@@ -47,7 +47,7 @@ const ClassInfo& Canvas::Description() {
 }
 const ClassInfo& Canvas::Class() const { return Description(); }
 
-Canvas::Canvas() : RectControl(std::make_unique<CanvasWidget>(*this)) {
+Canvas::Canvas() : RectControl(NewUIObject<CanvasWidget>(*this)) {
   SetAcceptFocus(acceptFocus_);
   ApplyTransparent();
 }

@@ -7,6 +7,7 @@
 #include "../runtime/ClassInfo.h"
 #include "../runtime/Runtime.h"
 #include "MenuDispatch.h"
+#include "UIObject.h"
 
 namespace fw {
 
@@ -57,7 +58,7 @@ const ClassInfo& MenuBar::Description() {
 }
 const ClassInfo& MenuBar::Class() const { return Description(); }
 
-MenuItem::MenuItem() : action_(std::make_unique<QAction>()) {
+MenuItem::MenuItem() : action_(NewUIObject<QAction>()) {
   QObject::connect(action_.get(), &QAction::triggered, [this] {
     Ref<Object> protector = shared_from_this();
     Dispatch([this] { Chosen(); });

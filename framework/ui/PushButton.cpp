@@ -36,7 +36,7 @@ const ClassInfo& PushButton::Description() {
 }
 const ClassInfo& PushButton::Class() const { return Description(); }
 
-PushButton::PushButton() : TextControl(std::make_unique<QPushButton>()) {
+PushButton::PushButton() : TextControl(NewUIObject<QPushButton>()) {
   QObject::connect(&Widget(), &QPushButton::clicked, [this] { Clicked(); });
 }
 

@@ -7,6 +7,7 @@
 
 #include "../runtime/Delegate.h"
 #include "Control.h"
+#include "UIObject.h"
 
 class QWidget;
 

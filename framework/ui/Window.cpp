@@ -15,6 +15,7 @@
 #include "MenuItem.h"
 #include "PaneChild.h"
 #include "RectControl.h"
+#include "UIObject.h"
 
 namespace fw {
 
@@ -128,8 +129,7 @@ const ClassInfo& Window::Description() {
 }
 const ClassInfo& Window::Class() const { return Description(); }
 
-Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) {
-  CheckMainThread();
+Window::Window() : widget_(NewUIObject<WindowWidget>(*this)) {
   UpdateSizeLimits();
   UpdateFlags();
 }
