@@ -81,7 +81,7 @@ class TCPSocket : public SocketCore {
   // Raises `event` ("Class.Event") with the socket first, then `args`.
   template <class... A>
   void RaiseWithSelf(std::string_view event, A... args) {
-    RaiseEvent(EventPosition(Class(), event), shared_from_this(), std::move(args)...);
+    RaiseEvent(EventPosition(Class(), event), SelfOrNil(), std::move(args)...);
   }
 
  private:

@@ -82,9 +82,9 @@ void BevelButton::SetMenuValue(std::int64_t value) {
 }
 
 void BevelButton::RowChosen(int index) {
-  Ref<Object> protector = shared_from_this();
+  Ref<Object> protector = SelfOrNil();
   menuValue_ = index;
-  Dispatch([&] { RaiseEvent(EventPosition(Class(), "BevelButton.Action"), shared_from_this()); });
+  Dispatch([&] { RaiseEvent(EventPosition(Class(), "BevelButton.Action"), SelfOrNil()); });
 }
 
 void BevelButton::SetCaption(std::string caption) {

@@ -123,7 +123,7 @@ void HTMLViewer::SetVisible(bool visible) {
 
 void HTMLViewer::_Open() {
   _HTMLViewerPlugin::_Open();
-  RaiseEvent(EventPosition(Class(), "HTMLViewer.Open"), shared_from_this());
+  RaiseEvent(EventPosition(Class(), "HTMLViewer.Open"), SelfOrNil());
 }
 
 void HTMLViewer::_StandardEditAction(QWidget* focus, std::string_view itemName) {

@@ -23,6 +23,6 @@ const ClassInfo& Control::Description() {
 }
 const ClassInfo& Control::Class() const { return Description(); }
 
-void Control::_Open() { RaiseEvent(EventPosition(Class(), "Control.Open"), shared_from_this()); }
+void Control::_Open() { RaiseEvent(EventPosition(Class(), "Control.Open"), SelfOrNil()); }
 
 }  // namespace fw

@@ -60,7 +60,7 @@ const ClassInfo& MenuBar::Class() const { return Description(); }
 
 MenuItem::MenuItem() : action_(NewUIObject<QAction>()) {
   QObject::connect(action_.get(), &QAction::triggered, [this] {
-    Ref<Object> protector = shared_from_this();
+    Ref<Object> protector = SelfOrNil();
     Dispatch([this] { Chosen(); });
   });
 }

@@ -49,8 +49,8 @@ bool PushButton::Default() const { return Widget().isDefault(); }
 void PushButton::SetDefault(bool isDefault) { Widget().setDefault(isDefault); }
 
 void PushButton::Clicked() {
-  Ref<Object> protector = shared_from_this();
-  Dispatch([&] { RaiseEvent(EventPosition(Class(), "PushButton.Action"), shared_from_this()); });
+  Ref<Object> protector = SelfOrNil();
+  Dispatch([&] { RaiseEvent(EventPosition(Class(), "PushButton.Action"), SelfOrNil()); });
 }
 
 QPushButton& PushButton::Widget() const { return static_cast<QPushButton&>(*_Widget()); }

@@ -66,13 +66,13 @@ void Timer::Rearm() {
 }
 
 void Timer::Fire() {
-  Ref<Object> protector = shared_from_this();
+  Ref<Object> protector = SelfOrNil();
   if (mode_ == ModeSingle) {
     mode_ = ModeOff;
   } else if (mode_ == ModeMultiple) {
     call_.Start(period_);
   }
-  Dispatch([&] { RaiseEvent(EventPosition(Class(), "Timer.Action"), shared_from_this()); });
+  Dispatch([&] { RaiseEvent(EventPosition(Class(), "Timer.Action"), SelfOrNil()); });
 }
 
 }  // namespace fw

@@ -296,7 +296,7 @@ QWidget* Window::_Content() const { return widget_->content; }
 QWidget* Window::_NativeWindow() const { return widget_.get(); }
 
 void Window::_Paint(QPainter& painter, const QRect& area) {
-  Ref<Object> protector = shared_from_this();
+  Ref<Object> protector = SelfOrNil();
   auto graphics = std::make_shared<Graphics>(&painter);
   std::vector<Rect> areas{{area.x(), area.y(), area.width(), area.height()}};
   Dispatch([&] { RaiseEvent(EventPosition(Class(), "Window.Paint"), graphics, areas); });
