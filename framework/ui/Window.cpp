@@ -300,6 +300,8 @@ void Window::_Paint(QPainter& painter, const QRect& area) {
   auto graphics = std::make_shared<Graphics>(&painter);
   std::vector<Rect> areas{{area.x(), area.y(), area.width(), area.height()}};
   Dispatch([&] { RaiseEvent(EventPosition(Class(), "Window.Paint"), graphics, areas); });
+  // A handler may keep the object; the painter goes with this event.
+  graphics->_EndPaint();
 }
 
 void Window::UpdateFlags() {
