@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <vector>
 
@@ -39,10 +40,10 @@ TEST(TimerOnTheRealClock, NoActionComesBeforeItsPeriod) {
     timer->SetMode(Timer::ModeSingle);
   }
   ASSERT_TRUE(tembrel::test::RunUntil([&] { return stopwatch->fired.size() == armed.size(); }));
-  for (const auto& [timer, at] : stopwatch->fired) {
-    auto it = std::find_if(armed.begin(), armed.end(), [&](const Armed& a) { return a.timer == timer; });
+  for (const auto& fired : stopwatch->fired) {
+    auto it = std::find_if(armed.begin(), armed.end(), [&](const Armed& a) { return a.timer == fired.first; });
     ASSERT_NE(it, armed.end());
-    EXPECT_GE(at - it->armedAt, std::chrono::milliseconds(it->period)) << "period " << it->period << " ms";
+    EXPECT_GE(fired.second - it->armedAt, std::chrono::milliseconds(it->period)) << "period " << it->period << " ms";
   }
 }
 
