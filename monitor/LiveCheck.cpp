@@ -96,7 +96,7 @@ void win_MainWindow::HTTPGetError(fw::Ref<fw::HTTPSocket>, std::int64_t) {
 // A server that accepts the request and never completes its answer would
 // otherwise hold the check, and every check after it, for good.
 void win_MainWindow::RequestTimeLimitReached() {
-  fw::Ref<fw::Object> protector = shared_from_this();
+  fw::Ref<fw::Object> protector = SelfOrNil();
   fw::Dispatch([&] { HTTPGetError(HTTPGetSocket, kRequestTimedOut); });
 }
 

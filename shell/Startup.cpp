@@ -74,8 +74,11 @@ fw::Ref<fw::Object> _CallFunctionWithExceptionHandling(void (*function)(void*), 
   if (fw::RuntimeHasPendingException()) return nullptr;
   try {
     function(argument);
-  } catch (const fw::RuntimeException& e) {
-    return e.Clone();
+  } catch (fw::RuntimeException& e) {
+    // NOTE: `e` is the exception object itself, and the exception_ptr keeps it
+    // alive: the caller gets the raised object, whatever its class.
+    auto inFlight = std::make_shared<std::exception_ptr>(std::current_exception());
+    return fw::Ref<fw::Object>(inFlight, &e);
   } catch (...) {
     fw::RuntimeSetPendingException(std::current_exception());
   }

@@ -137,7 +137,7 @@ void HTTPSocket::HandleAnswer() {
   // NOTE: not inside itself: a data event while it runs leaves the data waiting for the loop below.
   if (handlingAnswer_) return;
   // A handler may close the client and drop the last reference to it.
-  Ref<Object> protector = shared_from_this();
+  Ref<Object> protector = SelfOrNil();
   handlingAnswer_ = true;
   struct Done {
     bool& flag;

@@ -198,7 +198,7 @@ void TCPSocket::OnSendProgress(std::int64_t bytesSent, std::int64_t bytesLeft) {
 
 template <class F>
 void TCPSocket::FromEventLoop(F&& step) {
-  Ref<Object> protector = shared_from_this();
+  Ref<Object> protector = SelfOrNil();
   Dispatch(step);
 }
 

@@ -83,7 +83,7 @@ class TCPSocket : public SocketCore {
   // Raises the event at `position` with the socket first, then `args`.
   template <class... A>
   void RaiseWithSelf(int position, A... args) {
-    RaiseEvent(position, shared_from_this(), std::move(args)...);
+    RaiseEvent(position, SelfOrNil(), std::move(args)...);
   }
 
  private:

@@ -41,8 +41,8 @@ constexpr PropertyInfo kProperties[] = {
     Property<&BevelButton::SetUnderline>("Underline"),
 };
 
-QToolButton* NewButton() {
-  auto* button = new QToolButton;
+std::unique_ptr<QToolButton> NewButton() {
+  auto button = NewUIObject<QToolButton>();
   button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   return button;
 }
@@ -60,9 +60,9 @@ const ClassInfo& BevelButton::Description() {
 }
 const ClassInfo& BevelButton::Class() const { return Description(); }
 
-BevelButton::BevelButton() : RectControl(std::unique_ptr<QWidget>(NewButton())), menu_(std::make_unique<QMenu>()) {
+BevelButton::BevelButton() : TextControl(NewButton()), menu_(std::make_unique<QMenu>()) {
   button_ = static_cast<QToolButton*>(_Widget());
-  UpdateLook();
+  UpdateColours();
 }
 
 BevelButton::~BevelButton() = default;
@@ -80,9 +80,9 @@ void BevelButton::SetMenuValue(std::int64_t value) {
 }
 
 void BevelButton::RowChosen(int index) {
-  Ref<Object> protector = shared_from_this();
+  Ref<Object> protector = SelfOrNil();
   menuValue_ = index;
-  Dispatch([&] { RaiseEvent(EventPositionOf(kEventTable, "BevelButton.Action"), shared_from_this()); });
+  Dispatch([&] { RaiseEvent(EventPositionOf(kEventTable, "BevelButton.Action"), SelfOrNil()); });
 }
 
 void BevelButton::SetCaption(std::string caption) {
@@ -99,46 +99,19 @@ void BevelButton::SetHasMenu(std::int64_t v) {
 
 void BevelButton::SetHasBackColor(bool v) {
   hasBackColor_ = v;
-  UpdateLook();
+  UpdateColours();
 }
 void BevelButton::SetBackColor(Color c) {
   backColor_ = c;
-  UpdateLook();
+  UpdateColours();
 }
 void BevelButton::SetTextColor(Color c) {
   textColor_ = c;
-  UpdateLook();
+  UpdateColours();
 }
-void BevelButton::SetAcceptFocus(bool v) { button_->setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus); }
-void BevelButton::SetTextFont(std::string font) {
-  textFont_ = std::move(font);
-  UpdateLook();
-}
-void BevelButton::SetTextSize(float size) {
-  textSize_ = size;
-  UpdateLook();
-}
-void BevelButton::SetBold(bool v) {
-  bold_ = v;
-  UpdateLook();
-}
-void BevelButton::SetItalic(bool v) {
-  italic_ = v;
-  UpdateLook();
-}
-void BevelButton::SetUnderline(bool v) {
-  underline_ = v;
-  UpdateLook();
-}
+void BevelButton::SetAcceptFocus(bool v) { SetTakesFocus(v); }
 
-void BevelButton::UpdateLook() {
-  QFont font = button_->font();
-  if (!textFont_.empty() && textFont_ != "System") font.setFamily(QString::fromStdString(textFont_));
-  if (textSize_ > 0) font.setPointSizeF(textSize_);
-  font.setBold(bold_);
-  font.setItalic(italic_);
-  font.setUnderline(underline_);
-  button_->setFont(font);
+void BevelButton::UpdateColours() {
   QPalette palette = button_->palette();
   palette.setColor(QPalette::ButtonText, QColor::fromRgb(textColor_.rgb));
   if (hasBackColor_) palette.setColor(QPalette::Button, QColor::fromRgb(backColor_.rgb));

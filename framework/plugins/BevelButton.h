@@ -5,7 +5,7 @@
 
 #include "../runtime/Color.h"
 #include "../runtime/ClassInfo.h"
-#include "../ui/RectControl.h"
+#include "../ui/TextControl.h"
 
 class QMenu;
 class QToolButton;
@@ -13,8 +13,9 @@ class QToolButton;
 namespace fw {
 
 // A button that pops up a menu of rows when HasMenu is 1. Choosing a row sets
-// MenuValue to its index and raises Action.
-class BevelButton : public RectControl {
+// MenuValue to its index and raises Action. Its text style is a text
+// control's (the class's base in the runtime is RectControl all the same).
+class BevelButton : public TextControl {
  public:
   static constexpr EventInfo kOwnEvents[] = {{"GotFocus"}, {"LostFocus"}, {"Action"}, {"MouseDown"}, {"MouseUp"}};
   static constexpr EventTable kEventTable{"BevelButton", &RectControl::kEventTable, kOwnEvents};
@@ -45,16 +46,10 @@ class BevelButton : public RectControl {
   void SetTextColor(Color c);
   void SetValue(bool v) { value_ = v; }
   void SetAcceptFocus(bool v);
-  void SetTextFont(std::string font);
-  void SetTextSize(float size);
-  void SetTextUnit(FontUnits units) { textUnit_ = units; }
-  void SetBold(bool v);
-  void SetItalic(bool v);
-  void SetUnderline(bool v);
 
  private:
   void RowChosen(int index);
-  void UpdateLook();
+  void UpdateColours();
 
   QToolButton* button_;
   std::unique_ptr<QMenu> menu_;
@@ -64,10 +59,6 @@ class BevelButton : public RectControl {
   std::int64_t iconAlign_ = 0, iconDX_ = 0, iconDY_ = 0, bevel_ = 0, buttonType_ = 0;
   bool hasBackColor_ = false, value_ = false;
   Color backColor_{}, textColor_{};
-  std::string textFont_{"System"};
-  float textSize_ = 0;
-  FontUnits textUnit_ = FontUnits::Default;
-  bool bold_ = false, italic_ = false, underline_ = false;
 };
 
 // Handlers are attached by this position: it must not move.

@@ -68,7 +68,7 @@ const ClassInfo& HTMLViewer::Description() {
 }
 const ClassInfo& HTMLViewer::Class() const { return Description(); }
 
-HTMLViewer::HTMLViewer() : _HTMLViewerPlugin(std::make_unique<QWidget>()) {
+HTMLViewer::HTMLViewer() : _HTMLViewerPlugin(NewUIObject<QWidget>()) {
   auto* layout = new QVBoxLayout(_Widget());
   layout->setContentsMargins(0, 0, 0, 0);
 }
@@ -113,7 +113,7 @@ void HTMLViewer::SetVisible(bool visible) {
 
 void HTMLViewer::_Open() {
   _HTMLViewerPlugin::_Open();
-  RaiseEvent(EventPositionOf(kEventTable, "HTMLViewer.Open"), shared_from_this());
+  RaiseEvent(EventPositionOf(kEventTable, "HTMLViewer.Open"), SelfOrNil());
 }
 
 void HTMLViewer::_StandardEditAction(QWidget* focus, std::string_view itemName) {

@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 namespace fw {
@@ -23,11 +24,24 @@ ManualClock& Manual() {
 }  // namespace
 
 struct ScheduledCall::Backend {
+  using Steady = std::chrono::steady_clock;
+
   std::function<void()> action;
   QTimer timer;        // real time
+  Steady::time_point deadline{};
   bool manual = false; // manual clock
   bool active = false;
   std::int64_t due = 0;
+
+  void StartTimer(std::int64_t milliseconds) { timer.start(static_cast<int>(milliseconds)); }
+
+  void TimerExpired() {
+    // NOTE: the call must never come before its time; should the timer wake
+    // early all the same, it waits out the rest (rounded up to a millisecond).
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Steady::now()).count();
+    if (left > 0) return StartTimer(left);
+    Fire();
+  }
 
   void Fire() {
     active = false;
@@ -39,9 +53,10 @@ ScheduledCall::ScheduledCall(std::function<void()> action) : backend_(std::make_
   backend_->action = std::move(action);
   backend_->manual = Manual().inUse;
   backend_->timer.setSingleShot(true);
-  backend_->timer.setTimerType(Qt::CoarseTimer);
+  // A coarse timer may fire up to 5 % early.
+  backend_->timer.setTimerType(Qt::PreciseTimer);
   Backend* b = backend_.get();
-  QObject::connect(&backend_->timer, &QTimer::timeout, [b] { b->Fire(); });
+  QObject::connect(&backend_->timer, &QTimer::timeout, [b] { b->TimerExpired(); });
   if (b->manual) Manual().calls.push_back(b);
 }
 
@@ -55,7 +70,9 @@ void ScheduledCall::Start(std::int64_t milliseconds) {
   if (backend_->manual) {
     backend_->due = Manual().now + milliseconds;
   } else {
-    backend_->timer.start(static_cast<int>(std::min<std::int64_t>(milliseconds, INT32_MAX)));
+    milliseconds = std::min<std::int64_t>(milliseconds, INT32_MAX);
+    backend_->deadline = Backend::Steady::now() + std::chrono::milliseconds(milliseconds);
+    backend_->StartTimer(milliseconds);
   }
 }
 

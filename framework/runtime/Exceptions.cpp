@@ -9,23 +9,18 @@ const ClassInfo& RuntimeException::Description() {
   return info;
 }
 const ClassInfo& RuntimeException::Class() const { return Description(); }
-Ref<RuntimeException> RuntimeException::Clone() const { return std::make_shared<RuntimeException>(message_); }
 
 const ClassInfo& NilObjectException::Description() {
   static const ClassInfo info{.name = "NilObjectException", .base = &RuntimeException::Description()};
   return info;
 }
 const ClassInfo& NilObjectException::Class() const { return Description(); }
-Ref<RuntimeException> NilObjectException::Clone() const { return std::make_shared<NilObjectException>(Message()); }
 
 const ClassInfo& IllegalCastException::Description() {
   static const ClassInfo info{.name = "IllegalCastException", .base = &RuntimeException::Description()};
   return info;
 }
 const ClassInfo& IllegalCastException::Class() const { return Description(); }
-Ref<RuntimeException> IllegalCastException::Clone() const {
-  return std::make_shared<IllegalCastException>(Message());
-}
 
 const ClassInfo& ThreadAccessingUIException::Description() {
   static const ClassInfo info{.name = "ThreadAccessingUIException", .base = &RuntimeException::Description()};
@@ -36,8 +31,5 @@ ThreadAccessingUIException::ThreadAccessingUIException()
     : RuntimeException(
           "A thread has attempted to manipulate a user interface element. This can only be done from the "
           "application's main thread.") {}
-Ref<RuntimeException> ThreadAccessingUIException::Clone() const {
-  return std::make_shared<ThreadAccessingUIException>();
-}
 
 }  // namespace fw

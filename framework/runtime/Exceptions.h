@@ -7,8 +7,9 @@
 
 namespace fw {
 
-// Exceptions are objects of the runtime too: a handler that catches one can
-// hand it on as a counted reference (see Clone).
+// Exceptions are objects of the runtime too: they are thrown by value, and a
+// handler that catches one can hand that very object on as a counted reference
+// that keeps the in-flight exception alive.
 class RuntimeException : public Object, public std::exception {
  public:
   static const ClassInfo& Description();
@@ -21,7 +22,6 @@ class RuntimeException : public Object, public std::exception {
 
   const std::string& Message() const { return message_; }
   const char* what() const noexcept override { return message_.c_str(); }
-  virtual Ref<RuntimeException> Clone() const;
 
  private:
   std::string message_;
@@ -32,7 +32,6 @@ class NilObjectException : public RuntimeException {
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
   using RuntimeException::RuntimeException;
-  Ref<RuntimeException> Clone() const override;
 };
 
 class IllegalCastException : public RuntimeException {
@@ -40,7 +39,6 @@ class IllegalCastException : public RuntimeException {
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
   using RuntimeException::RuntimeException;
-  Ref<RuntimeException> Clone() const override;
 };
 
 class ThreadAccessingUIException : public RuntimeException {
@@ -48,7 +46,6 @@ class ThreadAccessingUIException : public RuntimeException {
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
   ThreadAccessingUIException();
-  Ref<RuntimeException> Clone() const override;
 };
 
 // Uses of a nil reference raise NilObjectException.

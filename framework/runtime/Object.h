@@ -40,6 +40,11 @@ class Object : public std::enable_shared_from_this<Object> {
     RaiseErased(position, EraseArgs(tuple));
   }
 
+  // A counted reference to this object, or nil when none owns it (an object
+  // built on the stack or inside another). Event paths take the reference that
+  // keeps the object alive, and the sender they raise, this way: it never throws.
+  Ref<Object> SelfOrNil() { return weak_from_this().lock(); }
+
   template <class T>
   Ref<T> SharedAs() {
     return std::static_pointer_cast<T>(shared_from_this());

@@ -1,5 +1,7 @@
 #include "Text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -39,6 +41,29 @@ int HexDigit(char c) {
   return -1;
 }
 
+std::size_t SkipDigits(std::string_view text, std::size_t i) {
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  return i;
+}
+
+// Whether a decimal number that no double can hold ("1e400", "1e-400") is
+// too large rather than too small: where its first significant digit stands,
+// moved by the exponent.
+bool AboveOne(std::string_view number) {
+  const std::size_t point = std::min(number.find_first_of(".eE"), number.size());
+  const std::size_t exponentAt = std::min(number.find_first_of("eE"), number.size());
+  const std::size_t first = number.find_first_of("123456789");
+  if (first == std::string_view::npos || first >= exponentAt) return false;
+  std::int64_t magnitude = first < point ? static_cast<std::int64_t>(point - first) - 1
+                                         : -static_cast<std::int64_t>(first - point);
+  std::int64_t exponent = 0;
+  std::size_t i = exponentAt + 1;
+  const bool negative = i < number.size() && number[i] == '-';
+  if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+  for (; i < number.size(); ++i) exponent = std::min<std::int64_t>(exponent * 10 + (number[i] - '0'), 1'000'000);
+  return magnitude + (negative ? -exponent : exponent) >= 0;
+}
+
 }  // namespace
 
 double Val(std::string_view text) {
@@ -49,27 +74,23 @@ double Val(std::string_view text) {
     for (i += 2; i < text.size() && HexDigit(text[i]) >= 0; ++i) value = value * 16 + HexDigit(text[i]);
     return value;
   }
-  // Parse by hand over bytes and lengths: the text need not end in a NUL.
   double sign = 1;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) sign = text[i++] == '-' ? -1 : 1;
-  double value = 0;
-  bool digits = false;
-  for (; i < text.size() && IsDigit(text[i]); ++i, digits = true) value = value * 10 + (text[i] - '0');
-  if (i < text.size() && text[i] == '.') {
-    double scale = 0.1;
-    for (++i; i < text.size() && IsDigit(text[i]); ++i, scale /= 10, digits = true) {
-      value += (text[i] - '0') * scale;
-    }
+  const std::size_t begin = i;
+  const std::size_t integerEnd = SkipDigits(text, begin);
+  const bool point = integerEnd < text.size() && text[integerEnd] == '.';
+  std::size_t end = point ? SkipDigits(text, integerEnd + 1) : integerEnd;
+  if (end - begin == (point ? 1u : 0u)) return 0;  // no digit at all
+  // An exponent counts only with at least one digit of its own.
+  std::size_t digitsAt = end + 1;
+  if (digitsAt < text.size() && (text[digitsAt] == '+' || text[digitsAt] == '-')) ++digitsAt;
+  if (end < text.size() && (text[end] == 'e' || text[end] == 'E') && digitsAt < text.size() && IsDigit(text[digitsAt])) {
+    end = SkipDigits(text, digitsAt);
   }
-  if (digits && i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    std::size_t j = i + 1;
-    int expSign = 1;
-    if (j < text.size() && (text[j] == '+' || text[j] == '-')) expSign = text[j++] == '-' ? -1 : 1;
-    if (j < text.size() && IsDigit(text[j])) {
-      int exponent = 0;
-      for (; j < text.size() && IsDigit(text[j]); ++j) exponent = std::min(exponent * 10 + (text[j] - '0'), 9999);
-      value *= std::pow(10.0, expSign * exponent);
-    }
+  // from_chars rounds to the nearest double and reads a range: the text need not end in a NUL.
+  double value = 0;
+  if (std::from_chars(text.data() + begin, text.data() + end, value).ec == std::errc::result_out_of_range) {
+    value = AboveOne(text.substr(begin, end - begin)) ? HUGE_VAL : 0;
   }
   return sign * value;
 }

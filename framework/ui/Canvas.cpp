@@ -47,7 +47,7 @@ const ClassInfo& Canvas::Description() {
 }
 const ClassInfo& Canvas::Class() const { return Description(); }
 
-Canvas::Canvas() : RectControl(std::make_unique<CanvasWidget>(*this)) {
+Canvas::Canvas() : RectControl(NewUIObject<CanvasWidget>(*this)) {
   SetAcceptFocus(acceptFocus_);
   ApplyTransparent();
 }
@@ -60,7 +60,7 @@ void Canvas::SetBackdrop(Ref<Picture> picture) {
 
 void Canvas::SetAcceptFocus(bool v) {
   acceptFocus_ = v;
-  _Widget()->setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus);
+  SetTakesFocus(v);
 }
 
 void Canvas::SetEraseBackground(bool v) {

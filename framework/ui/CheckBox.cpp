@@ -80,7 +80,7 @@ const ClassInfo& CheckBox::Description() {
 }
 const ClassInfo& CheckBox::Class() const { return Description(); }
 
-CheckBox::CheckBox() : TextControl(std::make_unique<CheckBoxWidget>()) {}
+CheckBox::CheckBox() : TextControl(NewUIObject<CheckBoxWidget>()) {}
 
 std::string CheckBox::Caption() const { return Widget().text().toStdString(); }
 

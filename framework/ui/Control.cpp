@@ -21,6 +21,6 @@ const ClassInfo& Control::Description() {
 }
 const ClassInfo& Control::Class() const { return Description(); }
 
-void Control::_Open() { RaiseEvent(EventPositionOf(kEventTable, "Control.Open"), shared_from_this()); }
+void Control::_Open() { RaiseEvent(EventPositionOf(kEventTable, "Control.Open"), SelfOrNil()); }
 
 }  // namespace fw

@@ -14,7 +14,8 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-// Drawing on a window or control during its Paint event.
+// Drawing on a window or control during its Paint event. The painter lives
+// only as long as the event: afterwards the object draws nothing.
 class Graphics : public Object {
  public:
   static const ClassInfo& Description();
@@ -25,6 +26,9 @@ class Graphics : public Object {
   Color ForeColor() const { return foreColor_; }
   void SetForeColor(Color color) { foreColor_ = color; }
   void FillRect(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height);
+
+  // The Paint event is over: the painter is gone.
+  void _EndPaint() { painter_ = nullptr; }
 
  private:
   QPainter* painter_;

@@ -25,7 +25,7 @@ constexpr PropertyInfo kProperties[] = {
 };
 
 std::unique_ptr<QLabel> MakeWidget() {
-  auto label = std::make_unique<QLabel>();
+  auto label = NewUIObject<QLabel>();
   // The text is shown as written: no markup, no links.
   label->setTextFormat(Qt::PlainText);
   label->setAutoFillBackground(false);

@@ -7,6 +7,7 @@
 #include "../runtime/ClassInfo.h"
 #include "../runtime/Runtime.h"
 #include "MenuDispatch.h"
+#include "UIObject.h"
 
 namespace fw {
 
@@ -55,9 +56,9 @@ const ClassInfo& MenuBar::Description() {
 }
 const ClassInfo& MenuBar::Class() const { return Description(); }
 
-MenuItem::MenuItem() : action_(std::make_unique<QAction>()) {
+MenuItem::MenuItem() : action_(NewUIObject<QAction>()) {
   QObject::connect(action_.get(), &QAction::triggered, [this] {
-    Ref<Object> protector = shared_from_this();
+    Ref<Object> protector = SelfOrNil();
     Dispatch([this] { Chosen(); });
   });
 }
@@ -93,8 +94,10 @@ void MenuItem::SetVisible(bool value) {
 }
 
 void MenuItem::UpdateAction() {
-  action_->setSeparator(text_ == "-");
-  action_->setText(QString::fromStdString(text_));
+  const bool separator = text_ == "-";
+  action_->setSeparator(separator);
+  // Qt's menus draw a separator's text as a section title: a separator keeps none.
+  action_->setText(separator ? QString() : QString::fromStdString(text_));
   action_->setShortcut(QKeySequence(QString::fromStdString(ShortcutForDesktop(shortcut_))));
   action_->setVisible(visible_);
 }

@@ -34,7 +34,7 @@ const ClassInfo& PushButton::Description() {
 }
 const ClassInfo& PushButton::Class() const { return Description(); }
 
-PushButton::PushButton() : TextControl(std::make_unique<QPushButton>()) {
+PushButton::PushButton() : TextControl(NewUIObject<QPushButton>()) {
   QObject::connect(&Widget(), &QPushButton::clicked, [this] { Clicked(); });
 }
 
@@ -47,8 +47,8 @@ bool PushButton::Default() const { return Widget().isDefault(); }
 void PushButton::SetDefault(bool isDefault) { Widget().setDefault(isDefault); }
 
 void PushButton::Clicked() {
-  Ref<Object> protector = shared_from_this();
-  Dispatch([&] { RaiseEvent(EventPositionOf(kEventTable, "PushButton.Action"), shared_from_this()); });
+  Ref<Object> protector = SelfOrNil();
+  Dispatch([&] { RaiseEvent(EventPositionOf(kEventTable, "PushButton.Action"), SelfOrNil()); });
 }
 
 QPushButton& PushButton::Widget() const { return static_cast<QPushButton&>(*_Widget()); }

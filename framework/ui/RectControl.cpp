@@ -71,6 +71,7 @@ const ClassInfo& RectControl::Description() {
 const ClassInfo& RectControl::Class() const { return Description(); }
 
 RectControl::RectControl(std::unique_ptr<QWidget> widget) : widget_(std::move(widget)) {
+  focusPolicy_ = widget_->focusPolicy();
   widget_->setProperty(kControlProperty, QVariant::fromValue(static_cast<void*>(this)));
   widget_->hide();
   Place();
@@ -103,7 +104,18 @@ void RectControl::SetHeight(std::int64_t v) {
   Place();
 }
 
-void RectControl::SetTabStop(bool v) { widget_->setFocusPolicy(v ? widget_->focusPolicy() : Qt::NoFocus); }
+void RectControl::SetTabStop(bool v) {
+  tabStop_ = v;
+  ApplyFocusPolicy();
+}
+
+void RectControl::SetTakesFocus(bool v) {
+  focusPolicy_ = v ? Qt::StrongFocus : Qt::NoFocus;
+  ApplyFocusPolicy();
+}
+
+// A control that is no tab stop takes no focus at all; it gets its own policy back when it is one again.
+void RectControl::ApplyFocusPolicy() { widget_->setFocusPolicy(tabStop_ ? Qt::FocusPolicy(focusPolicy_) : Qt::NoFocus); }
 
 void RectControl::SetVisible(bool v) {
   CheckMainThread();
@@ -127,10 +139,14 @@ void RectControl::ApplyTransparent() { widget_->setAutoFillBackground(false); }
 void RectControl::SetHelpTag(std::string v) { widget_->setToolTip(QString::fromStdString(v)); }
 
 void RectControl::SetInitialParent(std::string name) {
-  initialParent_ = std::move(name);
   Ref<fw::Window> window = Window();
-  if (!window) return;
-  Ref<RectControl> parent = ParentControl();
+  if (!window) {
+    initialParent_ = std::move(name);
+    return;
+  }
+  // Looked up before anything changes: a name that finds no control leaves this one as it was.
+  Ref<RectControl> parent = ControlNamed(*window, name);
+  initialParent_ = std::move(name);
   widget_->setParent(parent ? parent->_Widget() : window->_Content());
   Place();
   UpdateShown();
@@ -138,10 +154,14 @@ void RectControl::SetInitialParent(std::string name) {
 
 Ref<RectControl> RectControl::ParentControl() const {
   Ref<fw::Window> window = Window();
-  if (!window || initialParent_.empty()) return nullptr;
-  auto parent = std::dynamic_pointer_cast<RectControl>(window->_ControlByName(initialParent_));
-  if (!parent) throw RuntimeException("No control " + initialParent_ + " to place " + Name() + " inside");
-  return parent;
+  return window ? ControlNamed(*window, initialParent_) : nullptr;
+}
+
+Ref<RectControl> RectControl::ControlNamed(const fw::Window& window, const std::string& name) const {
+  if (name.empty()) return nullptr;
+  auto control = std::dynamic_pointer_cast<RectControl>(window._ControlByName(name));
+  if (!control) throw RuntimeException("No control " + name + " to place " + Name() + " inside");
+  return control;
 }
 
 void RectControl::_SetOwner(const Ref<fw::Window>& window) {

@@ -7,6 +7,7 @@
 
 #include "../runtime/Delegate.h"
 #include "Control.h"
+#include "UIObject.h"
 
 class QWidget;
 
@@ -98,15 +99,22 @@ class RectControl : public Control {
   Overhang OverhangToFit(Anchor anchor) const;
   // Sets the widget's geometry anew, as after a change of ContentOverhang.
   void Place();
+  // Whether the widget takes the focus, by click and by Tab, while the control is a tab stop.
+  void SetTakesFocus(bool v);
 
  private:
   void UpdateShown();
   Ref<RectControl> ParentControl() const;
+  // The control of `window` named `name` ("" for none); raises when there is no such control.
+  Ref<RectControl> ControlNamed(const fw::Window& window, const std::string& name) const;
+  void ApplyFocusPolicy();
 
   std::unique_ptr<QWidget> widget_;
   std::int64_t left_ = 0, top_ = 0, width_ = 100, height_ = 100;
   bool lockLeft_ = true, lockTop_ = true, lockRight_ = false, lockBottom_ = false;
   std::int64_t tabIndex_ = 0;
+  bool tabStop_ = true;
+  int focusPolicy_ = 0;  // the widget's own Qt::FocusPolicy, whatever TabStop says
   bool visible_ = true;
   bool autoDeactivate_ = true;
   bool enabled_ = true;

@@ -51,7 +51,7 @@ const ClassInfo& Rectangle::Description() {
 }
 const ClassInfo& Rectangle::Class() const { return Description(); }
 
-Rectangle::Rectangle() : RectControl(std::make_unique<RectangleWidget>(*this)) {}
+Rectangle::Rectangle() : RectControl(NewUIObject<RectangleWidget>(*this)) {}
 
 void Rectangle::SetFillColor(Color color) {
   CheckMainThread();

@@ -8,8 +8,8 @@
 
 namespace fw {
 
-// The text style that Label, CheckBox and PushButton share. It is no class of
-// the runtime: each of the three declares these properties in its own table.
+// The text style that Label, CheckBox, PushButton and BevelButton share. It is
+// no class of the runtime: each of them declares these properties in its own table.
 // TextFont "System" (or "") is the desktop's font and TextSize 0 its size;
 // other sizes are in TextUnit, where the default unit is the point.
 class TextControl : public RectControl {

@@ -64,13 +64,13 @@ void Timer::Rearm() {
 }
 
 void Timer::Fire() {
-  Ref<Object> protector = shared_from_this();
+  Ref<Object> protector = SelfOrNil();
   if (mode_ == ModeSingle) {
     mode_ = ModeOff;
   } else if (mode_ == ModeMultiple) {
     call_.Start(period_);
   }
-  Dispatch([&] { RaiseEvent(EventPositionOf(kEventTable, "Timer.Action"), shared_from_this()); });
+  Dispatch([&] { RaiseEvent(EventPositionOf(kEventTable, "Timer.Action"), SelfOrNil()); });
 }
 
 }  // namespace fw

@@ -15,6 +15,7 @@
 #include "MenuItem.h"
 #include "PaneChild.h"
 #include "RectControl.h"
+#include "UIObject.h"
 
 namespace fw {
 
@@ -115,8 +116,7 @@ const ClassInfo& Window::Description() {
 }
 const ClassInfo& Window::Class() const { return Description(); }
 
-Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) {
-  CheckMainThread();
+Window::Window() : widget_(NewUIObject<WindowWidget>(*this)) {
   UpdateSizeLimits();
   UpdateFlags();
 }
@@ -283,10 +283,12 @@ QWidget* Window::_Content() const { return widget_->content; }
 QWidget* Window::_NativeWindow() const { return widget_.get(); }
 
 void Window::_Paint(QPainter& painter, const QRect& area) {
-  Ref<Object> protector = shared_from_this();
+  Ref<Object> protector = SelfOrNil();
   auto graphics = std::make_shared<Graphics>(&painter);
   std::vector<Rect> areas{{area.x(), area.y(), area.width(), area.height()}};
   Dispatch([&] { RaiseEvent(EventPositionOf(kEventTable, "Window.Paint"), graphics, areas); });
+  // A handler may keep the object; the painter goes with this event.
+  graphics->_EndPaint();
 }
 
 void Window::UpdateFlags() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -9,7 +10,7 @@ namespace {
 
 using namespace fw;
 
-TEST(Text, ValReadsTheLeadingNumber) {
+TEST(Text, ValReadsTheLeadingNumberAsTheNearestDouble) {
   const struct {
     std::string text;
     double value;
@@ -17,8 +18,14 @@ TEST(Text, ValReadsTheLeadingNumber) {
       {"200", 200},       {"200.5", 200.5},  {"  42 OK", 42}, {"-7", -7},   {"+3", 3},
       {"1e3", 1000},      {"12abc", 12},     {"abc", 0},      {"", 0},      {".5", 0.5},
       {"&h1F", 31},       {"1e", 1},         {"-", 0},        {std::string("20\0" "0", 4), 20},
+      {"0.3", 0.3},       {"1.15", 1.15},    {"0.000001", 0.000001},        {"-2.675e-3x", -2.675e-3},
+      {"5.", 5},          {".", 0},          {"1e+", 1},      {"\t9007199254740993", 9007199254740992.0},
+      {"123456789012345678901234567890", 123456789012345678901234567890.0},
+      {"1e-400", 0},      {"-1e400", -HUGE_VAL},              {"0.0001e400", HUGE_VAL},
+      {"12345e-320", 12345e-320},                             {"100000e-400", 0},
   };
-  for (const auto& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << c.text;
+  // Exactly the nearest double: no tolerance.
+  for (const auto& c : cases) EXPECT_EQ(Val(c.text), c.value) << c.text;
 }
 
 TEST(Text, ValToIntegerTruncatesTowardZeroAndHoldsTheRange) {

@@ -174,4 +174,31 @@ TEST(CallFunctionWithExceptionHandling, ReturnsRuntimeExceptionsAndLeavesOthersP
   }
 }
 
+// A subclass of the system's own, with a class and a field of its own but no other support.
+class ConfigurationException : public fw::RuntimeException {
+ public:
+  static const fw::ClassInfo& Description() {
+    static const fw::ClassInfo info{.name = "Tests.ConfigurationException", .base = &RuntimeException::Description()};
+    return info;
+  }
+  const fw::ClassInfo& Class() const override { return Description(); }
+
+  explicit ConfigurationException(int line) : RuntimeException("bad line"), line(line) { raised = this; }
+
+  int line;
+  static inline const ConfigurationException* raised = nullptr;
+};
+
+TEST(CallFunctionWithExceptionHandling, HandsBackTheRaisedObjectItself) {
+  fw::Ref<fw::Object> result =
+      _CallFunctionWithExceptionHandling([](void*) { throw ConfigurationException(42); }, nullptr);
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result.get(), ConfigurationException::raised) << "the very object raised, not a copy";
+  auto raised = std::dynamic_pointer_cast<ConfigurationException>(result);
+  ASSERT_TRUE(raised) << "cut down to " << result->Class().name;
+  EXPECT_EQ(raised->line, 42);
+  EXPECT_EQ(raised->Message(), "bad line");
+  EXPECT_FALSE(fw::RuntimeHasPendingException());
+}
+
 }  // namespace

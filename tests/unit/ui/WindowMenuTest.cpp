@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QWidget>
 
 #include "WindowFixture.h"
@@ -38,6 +40,35 @@ TEST_F(WindowMenu, TheBarShowsTheTreeItWasGiven) {
   ASSERT_EQ(widget->actions().size(), 1);
   EXPECT_EQ(widget->actions()[0]->text(), "&File") << "the mnemonic mark is Qt's own";
   EXPECT_EQ(ShortcutForDesktop("Cmd+Q"), "Ctrl+Q");
+}
+
+TEST_F(WindowMenu, ASeparatorShowsALineAndNoText) {
+  auto edit = std::make_shared<MenuItem>();
+  edit->SetText("&Edit");
+  for (const char* text : {"&Undo", "-", "Cu&t"}) {
+    auto item = std::make_shared<MenuItem>();
+    item->SetText(text);
+    edit->Append(item);
+  }
+  auto separator = edit->Item(1);
+  EXPECT_EQ(separator->Text(), "-");
+  QMenu* menu = edit->_Action()->menu();
+  menu->popup(QPoint(0, 0));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+  const QImage image = menu->grab().toImage();
+  const QRect row = menu->actionGeometry(separator->_Action());
+  ASSERT_FALSE(row.isEmpty());
+  // The line is a light shade; any text is drawn in the menu's dark text colour.
+  const int text = menu->palette().color(QPalette::Text).lightness();
+  const int background = menu->palette().color(QPalette::Window).lightness();
+  int darkPixels = 0;
+  for (int y = row.top(); y <= row.bottom(); ++y) {
+    for (int x = row.left(); x <= row.right(); ++x) {
+      darkPixels += QColor(image.pixel(x, y)).lightness() < (text + background) / 2;
+    }
+  }
+  EXPECT_EQ(darkPixels, 0);
+  menu->hide();
 }
 
 // A control that answers the edit items itself, or declines them.
