@@ -30,8 +30,9 @@ TEST(PlayerPage, TheNinePiecesWithAndWithoutAutoplay) {
   EXPECT_EQ(PlayerPage("6C8EFE", true, "127.0.0.1", 8000), kPageWithAutoplay);
   std::string without = kPageWithAutoplay;
   without.erase(without.find("autoplay "), 9);
-  EXPECT_EQ(PlayerPage("6C8EFE", false, "127.0.0.1", 8000), without);
-  EXPECT_NE(without.find("<audio controls controlsList="), std::string::npos);
+  std::string page = PlayerPage("6C8EFE", false, "127.0.0.1", 8000);
+  EXPECT_EQ(page, without);
+  EXPECT_NE(page.find("<audio controls controlsList="), std::string::npos);
 }
 
 TEST(PlayerPage, TheServerTextIsCopiedAsItStands) {
@@ -87,6 +88,7 @@ TEST_F(OnAirDisplay, TheStateTable) {
   EXPECT_EQ(Now().light, kOn);
   ExpectRearmed();
 
+  window->SetTitle("another title");
   window->StreamNotAvailable();  // on to off
   EXPECT_FALSE(Now().linkOpen);
   EXPECT_EQ(Now().light, kOff);
@@ -95,6 +97,7 @@ TEST_F(OnAirDisplay, TheStateTable) {
   EXPECT_EQ(LightPixel(), kOff.rgb);
   ExpectRearmed();
 
+  window->SetTitle("another title");
   window->StreamNotAvailable();  // off to off
   EXPECT_FALSE(Now().linkOpen);
   EXPECT_EQ(Now().light, kOff);
