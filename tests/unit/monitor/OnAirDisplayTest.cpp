@@ -8,6 +8,7 @@
 #include "EventLoop.h"
 #include "MonitorFixture.h"
 #include "framework/plugins/HTMLViewer.h"
+#include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/CheckBox.h"
 #include "framework/ui/FolderItem.h"
@@ -129,6 +130,25 @@ TEST_F(OnAirDisplay, EverySwitchOnBuildsThePageAnewReadingTheBoxAndLeavesNoTempo
   window = nullptr;
   fw::RuntimePerformFinalizers();
   EXPECT_EQ(TemporaryFiles(), 0) << "nothing is left when the application ends";
+}
+
+TEST_F(OnAirDisplay, APageThatCannotBeStoredKeepsTheChecksGoingAndTheNext200TriesAgain) {
+  window->tmr_LiveCheckTimer()->SetEnabled(false);
+  // A temporary folder that is a plain file: no file can be made in it, even by root.
+  QFile plainFile(tempDir.filePath("not-a-folder"));
+  ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
+  qputenv("TMPDIR", QFile::encodeName(plainFile.fileName()));
+  EXPECT_THROW(window->StreamAvailable(), fw::RuntimeException);
+  EXPECT_FALSE(Now().linkOpen) << "no page is loaded";
+  EXPECT_EQ(Now().light, kOn) << "the server did answer";
+  EXPECT_TRUE(Now().playerShown);
+  ExpectRearmed();
+
+  qputenv("TMPDIR", QFile::encodeName(tempDir.path()));
+  window->StreamAvailable();
+  EXPECT_TRUE(Now().linkOpen);
+  EXPECT_EQ(window->htm_AudioPlayer()->_Source(), PlayerPage("6C8EFE", false, "127.0.0.1", 8000));
+  ExpectRearmed();
 }
 
 TEST_F(OnAirDisplay, PaintFillsTheWholeWindowWhateverTheRegions) {
