@@ -53,13 +53,20 @@ class OnAirDisplay : public tembrel::test::MonitorTest {
     return {window->LinkOpen, window->rct_OnAirLight()->FillColor(), window->htm_AudioPlayer()->Visible()};
   }
 
+  // The timer as a fired single-shot timer leaves it: disabled, its mode back to off.
+  void StopTimer() {
+    auto timer = window->tmr_LiveCheckTimer();
+    timer->SetEnabled(false);
+    timer->SetMode(fw::Timer::ModeOff);
+  }
+
   // Each switch ends a check: the timer is armed for the next one, once.
   void ExpectRearmed() {
     auto timer = window->tmr_LiveCheckTimer();
     EXPECT_EQ(timer->Mode(), fw::Timer::ModeSingle);
     EXPECT_TRUE(timer->Enabled());
     EXPECT_TRUE(timer->_Armed());
-    timer->SetEnabled(false);
+    StopTimer();
   }
 
   // The light's colour as the screen shows it.
@@ -71,7 +78,7 @@ class OnAirDisplay : public tembrel::test::MonitorTest {
 
 TEST_F(OnAirDisplay, TheStateTable) {
   auto viewer = window->htm_AudioPlayer();
-  window->tmr_LiveCheckTimer()->SetEnabled(false);
+  StopTimer();
   EXPECT_FALSE(Now().linkOpen);
   EXPECT_EQ(LightPixel(), kOff.rgb);
 
@@ -133,7 +140,7 @@ TEST_F(OnAirDisplay, EverySwitchOnBuildsThePageAnewReadingTheBoxAndLeavesNoTempo
 }
 
 TEST_F(OnAirDisplay, APageThatCannotBeStoredKeepsTheChecksGoingAndTheNext200TriesAgain) {
-  window->tmr_LiveCheckTimer()->SetEnabled(false);
+  StopTimer();
   // A temporary folder that is a plain file: no file can be made in it, even by root.
   QFile plainFile(tempDir.filePath("not-a-folder"));
   ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
