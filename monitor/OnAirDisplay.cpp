@@ -24,14 +24,21 @@ void Rearm(win_MainWindow& window) {
 }  // namespace
 
 void win_MainWindow::StreamAvailable() {
-  if (!LinkOpen) {
-    fw::Deref(rct_OnAirLight()).SetFillColor(kLightOn);
-    std::string colourText = fw::Right(fw::Str(fw::ColorToVariant(kBackground), ""), 6);
-    bool autoplay = fw::Deref(chk_StartPlaying()).Value();
-    std::string page = PlayerPage(colourText, autoplay, RemoteServer, RemotePort);
-    fw::Deref(htm_AudioPlayer()).SetVisible(true);
-    fw::Deref(htm_AudioPlayer()).LoadPage(page, fw::GetTemporaryFolderItem());
-    LinkOpen = true;
+  try {
+    if (!LinkOpen) {
+      fw::Deref(rct_OnAirLight()).SetFillColor(kLightOn);
+      std::string colourText = fw::Right(fw::Str(fw::ColorToVariant(kBackground), ""), 6);
+      bool autoplay = fw::Deref(chk_StartPlaying()).Value();
+      std::string page = PlayerPage(colourText, autoplay, RemoteServer, RemotePort);
+      fw::Deref(htm_AudioPlayer()).SetVisible(true);
+      fw::Deref(htm_AudioPlayer()).LoadPage(page, fw::GetTemporaryFolderItem());
+      LinkOpen = true;
+    }
+  } catch (...) {
+    // A page that could not be loaded must not end the checks for good. LinkOpen
+    // stays False, so the next 200 tries the page again; the failure goes on to be reported.
+    Rearm(*this);
+    throw;
   }
   Rearm(*this);
 }

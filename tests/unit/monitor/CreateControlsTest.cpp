@@ -18,24 +18,31 @@
 namespace {
 
 using CreateControls = tembrel::test::MonitorTest;
+using tembrel::test::CallAccessor;
 
 struct ControlRow {
   const char* name;
   const fw::ClassInfo& (*created)();
   const fw::ClassInfo& (*castTo)();
+  fw::Ref<fw::Object> (*accessor)(win_MainWindow&);
 };
 
 const ControlRow kControls[] = {
-    {"skt_TestOnlineSocket", &_wrapper_skt_TestOnlineSocket::Description, &fw::TCPSocket::Description},
-    {"tmr_LiveCheckTimer", &_wrapper_tmr_LiveCheckTimer::Description, &fw::Timer::Description},
-    {"rct_OnAirLight", &fw::Rectangle::Description, &fw::Rectangle::Description},
-    {"lbl_OnlineState", &fw::Label::Description, &fw::Label::Description},
-    {"chk_StartPlaying", &fw::CheckBox::Description, &fw::CheckBox::Description},
-    {"pic_Logo", &fw::Canvas::Description, &fw::Canvas::Description},
-    {"btn_Exit", &fw::PushButton::Description, &fw::PushButton::Description},
-    {"lbl_Heading", &fw::Label::Description, &fw::Label::Description},
-    {"btn_Open", &fw::BevelButton::Description, &fw::BevelButton::Description},
-    {"htm_AudioPlayer", &fw::HTMLViewer::Description, &fw::HTMLViewer::Description},
+    {"skt_TestOnlineSocket", &_wrapper_skt_TestOnlineSocket::Description, &fw::TCPSocket::Description,
+     &CallAccessor<&win_MainWindow::skt_TestOnlineSocket>},
+    {"tmr_LiveCheckTimer", &_wrapper_tmr_LiveCheckTimer::Description, &fw::Timer::Description,
+     &CallAccessor<&win_MainWindow::tmr_LiveCheckTimer>},
+    {"rct_OnAirLight", &fw::Rectangle::Description, &fw::Rectangle::Description,
+     &CallAccessor<&win_MainWindow::rct_OnAirLight>},
+    {"lbl_OnlineState", &fw::Label::Description, &fw::Label::Description, &CallAccessor<&win_MainWindow::lbl_OnlineState>},
+    {"chk_StartPlaying", &fw::CheckBox::Description, &fw::CheckBox::Description,
+     &CallAccessor<&win_MainWindow::chk_StartPlaying>},
+    {"pic_Logo", &fw::Canvas::Description, &fw::Canvas::Description, &CallAccessor<&win_MainWindow::pic_Logo>},
+    {"btn_Exit", &fw::PushButton::Description, &fw::PushButton::Description, &CallAccessor<&win_MainWindow::btn_Exit>},
+    {"lbl_Heading", &fw::Label::Description, &fw::Label::Description, &CallAccessor<&win_MainWindow::lbl_Heading>},
+    {"btn_Open", &fw::BevelButton::Description, &fw::BevelButton::Description, &CallAccessor<&win_MainWindow::btn_Open>},
+    {"htm_AudioPlayer", &fw::HTMLViewer::Description, &fw::HTMLViewer::Description,
+     &CallAccessor<&win_MainWindow::htm_AudioPlayer>},
 };
 
 TEST_F(CreateControls, TenControlsFoundByNameOfTheirClasses) {
@@ -45,11 +52,10 @@ TEST_F(CreateControls, TenControlsFoundByNameOfTheirClasses) {
     ASSERT_TRUE(control) << row.name;
     EXPECT_EQ(&control->Class(), &row.created()) << row.name;
     EXPECT_TRUE(fw::IsA(control->Class(), row.castTo())) << row.name;
+    // Each accessor hands out the object registered under its own name (two are Labels, so the
+    // class alone would not tell them apart).
+    EXPECT_EQ(row.accessor(*window), control) << row.name;
   }
-  // The accessors hand out the registered objects, typed by their cast classes.
-  EXPECT_EQ(window->skt_TestOnlineSocket(), window->_ControlByName("skt_TestOnlineSocket"));
-  EXPECT_EQ(window->tmr_LiveCheckTimer(), window->tmr_LiveCheckTimer());
-  EXPECT_EQ(window->htm_AudioPlayer(), window->_ControlByName("htm_AudioPlayer"));
 }
 
 TEST_F(CreateControls, OnlyTheSevenEventsHaveHandlersAtTheirPositions) {

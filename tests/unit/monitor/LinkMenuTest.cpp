@@ -68,6 +68,8 @@ TEST_F(LinkMenu, ThreeRowsEachOpeningItsAddress) {
 
 TEST_F(LinkMenu, AnActionWithoutAValidRowOpensNothing) {
   auto button = window->btn_Open();
+  window->btn_Open_Action(button);  // a stray Action before any choice, with what opening left
+  EXPECT_EQ(button->MenuValue(), -1);
   for (std::int64_t value : {std::int64_t{-1}, std::int64_t{3}, std::int64_t{7}}) {
     button->SetMenuValue(value);
     window->btn_Open_Action(button);

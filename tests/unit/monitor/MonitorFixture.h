@@ -14,6 +14,12 @@ namespace tembrel::test {
 constexpr fw::Color kOn{0xFB2A32}, kOff{0x360E0F};
 constexpr std::int64_t kPeriod = 15000;
 
+// A named accessor of the window as a plain function, for tables of accessors.
+template <auto Accessor>
+fw::Ref<fw::Object> CallAccessor(win_MainWindow& window) {
+  return (window.*Accessor)();
+}
+
 // A main window made as start-up makes it, with the manual clock, a private
 // temporary folder, and its first check (to the built-in loopback address)
 // already ended.

@@ -8,6 +8,7 @@
 #include "EventLoop.h"
 #include "MonitorFixture.h"
 #include "framework/plugins/HTMLViewer.h"
+#include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/CheckBox.h"
 #include "framework/ui/FolderItem.h"
@@ -30,8 +31,9 @@ TEST(PlayerPage, TheNinePiecesWithAndWithoutAutoplay) {
   EXPECT_EQ(PlayerPage("6C8EFE", true, "127.0.0.1", 8000), kPageWithAutoplay);
   std::string without = kPageWithAutoplay;
   without.erase(without.find("autoplay "), 9);
-  EXPECT_EQ(PlayerPage("6C8EFE", false, "127.0.0.1", 8000), without);
-  EXPECT_NE(without.find("<audio controls controlsList="), std::string::npos);
+  std::string page = PlayerPage("6C8EFE", false, "127.0.0.1", 8000);
+  EXPECT_EQ(page, without);
+  EXPECT_NE(page.find("<audio controls controlsList="), std::string::npos);
 }
 
 TEST(PlayerPage, TheServerTextIsCopiedAsItStands) {
@@ -51,13 +53,20 @@ class OnAirDisplay : public tembrel::test::MonitorTest {
     return {window->LinkOpen, window->rct_OnAirLight()->FillColor(), window->htm_AudioPlayer()->Visible()};
   }
 
+  // The timer as a fired single-shot timer leaves it: disabled, its mode back to off.
+  void StopTimer() {
+    auto timer = window->tmr_LiveCheckTimer();
+    timer->SetEnabled(false);
+    timer->SetMode(fw::Timer::ModeOff);
+  }
+
   // Each switch ends a check: the timer is armed for the next one, once.
   void ExpectRearmed() {
     auto timer = window->tmr_LiveCheckTimer();
     EXPECT_EQ(timer->Mode(), fw::Timer::ModeSingle);
     EXPECT_TRUE(timer->Enabled());
     EXPECT_TRUE(timer->_Armed());
-    timer->SetEnabled(false);
+    StopTimer();
   }
 
   // The light's colour as the screen shows it.
@@ -69,7 +78,7 @@ class OnAirDisplay : public tembrel::test::MonitorTest {
 
 TEST_F(OnAirDisplay, TheStateTable) {
   auto viewer = window->htm_AudioPlayer();
-  window->tmr_LiveCheckTimer()->SetEnabled(false);
+  StopTimer();
   EXPECT_FALSE(Now().linkOpen);
   EXPECT_EQ(LightPixel(), kOff.rgb);
 
@@ -87,6 +96,7 @@ TEST_F(OnAirDisplay, TheStateTable) {
   EXPECT_EQ(Now().light, kOn);
   ExpectRearmed();
 
+  window->SetTitle("another title");
   window->StreamNotAvailable();  // on to off
   EXPECT_FALSE(Now().linkOpen);
   EXPECT_EQ(Now().light, kOff);
@@ -95,6 +105,7 @@ TEST_F(OnAirDisplay, TheStateTable) {
   EXPECT_EQ(LightPixel(), kOff.rgb);
   ExpectRearmed();
 
+  window->SetTitle("another title");
   window->StreamNotAvailable();  // off to off
   EXPECT_FALSE(Now().linkOpen);
   EXPECT_EQ(Now().light, kOff);
@@ -126,6 +137,25 @@ TEST_F(OnAirDisplay, EverySwitchOnBuildsThePageAnewReadingTheBoxAndLeavesNoTempo
   window = nullptr;
   fw::RuntimePerformFinalizers();
   EXPECT_EQ(TemporaryFiles(), 0) << "nothing is left when the application ends";
+}
+
+TEST_F(OnAirDisplay, APageThatCannotBeStoredKeepsTheChecksGoingAndTheNext200TriesAgain) {
+  StopTimer();
+  // A temporary folder that is a plain file: no file can be made in it, even by root.
+  QFile plainFile(tempDir.filePath("not-a-folder"));
+  ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
+  qputenv("TMPDIR", QFile::encodeName(plainFile.fileName()));
+  EXPECT_THROW(window->StreamAvailable(), fw::RuntimeException);
+  EXPECT_FALSE(Now().linkOpen) << "no page is loaded";
+  EXPECT_EQ(Now().light, kOn) << "the server did answer";
+  EXPECT_TRUE(Now().playerShown);
+  ExpectRearmed();
+
+  qputenv("TMPDIR", QFile::encodeName(tempDir.path()));
+  window->StreamAvailable();
+  EXPECT_TRUE(Now().linkOpen);
+  EXPECT_EQ(window->htm_AudioPlayer()->_Source(), PlayerPage("6C8EFE", false, "127.0.0.1", 8000));
+  ExpectRearmed();
 }
 
 TEST_F(OnAirDisplay, PaintFillsTheWholeWindowWhateverTheRegions) {

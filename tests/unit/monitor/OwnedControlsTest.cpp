@@ -38,10 +38,13 @@ TYPED_TEST(OwnedControlTest, HoldsItsWindowWeaklyAndItsIndexAsGiven) {
     EXPECT_EQ(control->_Index(), index);
   }
 
+  control->_SetWindow(first);
   std::weak_ptr<fw::WeakRef> lastRef = control->ownerWindow;
   control = nullptr;
   EXPECT_TRUE(lastRef.expired()) << "destroying the object releases its WeakRef";
-  EXPECT_TRUE(first) << "and leaves the window as it was";
+  std::weak_ptr<fw::Window> firstWatch = first;
+  first = nullptr;
+  EXPECT_TRUE(firstWatch.expired()) << "and leaves nothing behind that holds its window";
 }
 
 TEST(OwnedControls, PassTheCastsToTheirFrameworkClasses) {
