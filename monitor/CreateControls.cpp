@@ -31,14 +31,25 @@ void Construct(fw::Object& object) {
   static_cast<T&>(object).Constructor();
 }
 
+// A step of one control's own, given the window and the control's name.
+using ControlStep = void (*)(win_MainWindow&, std::string_view);
+
+// The logo canvas draws the application's logo behind whatever it paints.
+void GiveLogoBackdrop(win_MainWindow& window, std::string_view name);
+// The viewer answers five edit items with handlers of its own.
+void AddViewerMenuHandlers(win_MainWindow& window, std::string_view name);
+
 // One control: its name, the class created, its constructor, the class that
-// every lookup casts it to, and its settings block.
+// every lookup casts it to, its settings block, and its own steps before and
+// after the settings are applied, if any.
 struct ControlRow {
   std::string_view name;
   const fw::ClassInfo& (*cls)();
   void (*construct)(fw::Object&);
   Ref<fw::Object> (*cast)(const Ref<fw::Object>&);
   const std::string& (*settings)();
+  ControlStep beforeSettings = nullptr;
+  ControlStep afterSettings = nullptr;
 };
 
 // In the order of creation.
@@ -53,14 +64,15 @@ const ControlRow kControls[] = {
      &blocks::lbl_OnlineState},
     {"chk_StartPlaying", &fw::CheckBox::Description, &Construct<fw::RectControl>, &CastTo<fw::CheckBox>,
      &blocks::chk_StartPlaying},
-    {"pic_Logo", &fw::Canvas::Description, &Construct<fw::RectControl>, &CastTo<fw::Canvas>, &blocks::pic_Logo},
+    {"pic_Logo", &fw::Canvas::Description, &Construct<fw::RectControl>, &CastTo<fw::Canvas>, &blocks::pic_Logo,
+     &GiveLogoBackdrop},
     {"btn_Exit", &fw::PushButton::Description, &Construct<fw::RectControl>, &CastTo<fw::PushButton>,
      &blocks::btn_Exit},
     {"lbl_Heading", &fw::Label::Description, &Construct<fw::RectControl>, &CastTo<fw::Label>, &blocks::lbl_Heading},
     {"btn_Open", &fw::BevelButton::Description, &Construct<fw::RectControl>, &CastTo<fw::BevelButton>,
      &blocks::btn_Open},
     {"htm_AudioPlayer", &fw::HTMLViewer::Description, &Construct<fw::RectControl>, &CastTo<fw::HTMLViewer>,
-     &blocks::htm_AudioPlayer},
+     &blocks::htm_AudioPlayer, nullptr, &AddViewerMenuHandlers},
 };
 
 template <auto Method>
@@ -68,24 +80,32 @@ fw::Delegate HandlerOf(const Ref<win_MainWindow>& window, std::string_view signa
   return fw::RuntimeCreateDelegate(window, Method, signature, 1);
 }
 
-// One event attachment: a window method for an event of a control.
+// One event attachment: a window method for an event of a control, at the
+// event's position in the control's class.
 struct EventRow {
   std::string_view control;
-  std::string_view event;
+  int event;
   fw::Delegate (*handler)(const Ref<win_MainWindow>&, std::string_view);
   std::string_view signature;
 };
 
+using fw::EventPositionOf;
+
 const EventRow kEvents[] = {
-    {"skt_TestOnlineSocket", "TCPSocket.Connected", &HandlerOf<&win_MainWindow::skt_TestOnlineSocket_Connected>,
-     "( TCPSocket )"},
-    {"skt_TestOnlineSocket", "SocketCore.Error", &HandlerOf<&win_MainWindow::skt_TestOnlineSocket_Error>,
-     "( TCPSocket )"},
-    {"tmr_LiveCheckTimer", "Timer.Action", &HandlerOf<&win_MainWindow::tmr_LiveCheckTimer_Action>, "( Timer )"},
-    {"btn_Exit", "PushButton.Action", &HandlerOf<&win_MainWindow::btn_Exit_Action>, "( PushButton )"},
-    {"btn_Open", "Control.Open", &HandlerOf<&win_MainWindow::btn_Open_Open>, "( BevelButton )"},
-    {"btn_Open", "BevelButton.Action", &HandlerOf<&win_MainWindow::btn_Open_Action>, "( BevelButton )"},
-    {"htm_AudioPlayer", "HTMLViewer.Open", &HandlerOf<&win_MainWindow::htm_AudioPlayer_Open>, "( HTMLViewer )"},
+    {"skt_TestOnlineSocket", EventPositionOf(fw::TCPSocket::kEventTable, "TCPSocket.Connected"),
+     &HandlerOf<&win_MainWindow::skt_TestOnlineSocket_Connected>, "( TCPSocket )"},
+    {"skt_TestOnlineSocket", EventPositionOf(fw::TCPSocket::kEventTable, "SocketCore.Error"),
+     &HandlerOf<&win_MainWindow::skt_TestOnlineSocket_Error>, "( TCPSocket )"},
+    {"tmr_LiveCheckTimer", EventPositionOf(fw::Timer::kEventTable, "Timer.Action"),
+     &HandlerOf<&win_MainWindow::tmr_LiveCheckTimer_Action>, "( Timer )"},
+    {"btn_Exit", EventPositionOf(fw::PushButton::kEventTable, "PushButton.Action"),
+     &HandlerOf<&win_MainWindow::btn_Exit_Action>, "( PushButton )"},
+    {"btn_Open", EventPositionOf(fw::BevelButton::kEventTable, "Control.Open"),
+     &HandlerOf<&win_MainWindow::btn_Open_Open>, "( BevelButton )"},
+    {"btn_Open", EventPositionOf(fw::BevelButton::kEventTable, "BevelButton.Action"),
+     &HandlerOf<&win_MainWindow::btn_Open_Action>, "( BevelButton )"},
+    {"htm_AudioPlayer", EventPositionOf(fw::HTMLViewer::kEventTable, "HTMLViewer.Open"),
+     &HandlerOf<&win_MainWindow::htm_AudioPlayer_Open>, "( HTMLViewer )"},
 };
 
 // The viewer's own handlers of five edit items.
@@ -101,6 +121,19 @@ const MenuHandlerRow kViewerMenuHandlers[] = {
     {"EditPaste", &fw::HTMLViewer::_EditPaste_Action},
     {"EditSelectAll", &fw::HTMLViewer::_EditSelectAll_Action},
 };
+
+void GiveLogoBackdrop(win_MainWindow& window, std::string_view name) {
+  fw::Deref(fw::RuntimeCheckCast<fw::Canvas>(window._ControlByName(name))).SetBackdrop(qaxlogo());
+}
+
+void AddViewerMenuHandlers(win_MainWindow& window, std::string_view name) {
+  for (const MenuHandlerRow& menu : kViewerMenuHandlers) {
+    auto viewer = fw::RuntimeCheckCast<fw::HTMLViewer>(window._ControlByName(name));
+    fw::Delegate handler = fw::RuntimeCreateDelegate(viewer, menu.handler, "(  ) as Boolean", 0);
+    fw::Deref(fw::RuntimeCheckCast<fw::HTMLViewer>(window._ControlByName(name)))
+        ._AddMenuHandler(std::string(menu.item), handler);
+  }
+}
 
 }  // namespace
 
@@ -124,24 +157,13 @@ void win_MainWindow::_CreateControls0() {
     _AddControl(row.name, created);
     created = nullptr;  // from here on only the window keeps the control
 
-    if (row.name == "pic_Logo") {
-      fw::Deref(fw::RuntimeCheckCast<fw::Canvas>(_ControlByName(row.name))).SetBackdrop(qaxlogo());
-    }
+    if (row.beforeSettings) row.beforeSettings(*this, row.name);
     fw::_SetProperties(lookup(row), row.settings());
-
-    if (row.name == "htm_AudioPlayer") {
-      for (const MenuHandlerRow& menu : kViewerMenuHandlers) {
-        auto viewer = fw::RuntimeCheckCast<fw::HTMLViewer>(_ControlByName(row.name));
-        fw::Delegate handler = fw::RuntimeCreateDelegate(viewer, menu.handler, "(  ) as Boolean", 0);
-        fw::Deref(fw::RuntimeCheckCast<fw::HTMLViewer>(_ControlByName(row.name)))
-            ._AddMenuHandler(std::string(menu.item), handler);
-      }
-    }
+    if (row.afterSettings) row.afterSettings(*this, row.name);
 
     for (const EventRow& event : kEvents) {
       if (event.control != row.name) continue;
-      fw::Object& control = lookup(row);
-      control.AddEventHandler(fw::EventPosition(control.Class(), event.event), event.handler(self, event.signature));
+      lookup(row).AddEventHandler(event.event, event.handler(self, event.signature));
     }
   }
 }

@@ -1,3 +1,4 @@
+#include "DisplayValues.h"
 #include "PlayerPage.h"
 #include "framework/plugins/HTMLViewer.h"
 #include "framework/runtime/Runtime.h"
@@ -10,11 +11,6 @@
 
 namespace {
 
-constexpr fw::Color kLightOn{0xFB2A32};
-constexpr fw::Color kLightOff{0x360E0F};
-constexpr std::uint32_t kBackground = 0x6C8EFE;
-constexpr const char* kTitle = "QAX Tembrel - Waiting";
-
 // Each ending of a check arms the timer for the next one.
 void Rearm(win_MainWindow& window) {
   fw::Deref(window.tmr_LiveCheckTimer()).SetMode(fw::Timer::ModeSingle);
@@ -26,10 +22,10 @@ void Rearm(win_MainWindow& window) {
 void win_MainWindow::StreamAvailable() {
   try {
     if (!LinkOpen) {
-      fw::Deref(rct_OnAirLight()).SetFillColor(kLightOn);
-      std::string colourText = fw::Right(fw::Str(fw::ColorToVariant(kBackground), ""), 6);
+      fw::Deref(rct_OnAirLight()).SetFillColor(fw::Color{display::kLightOn});
+      std::string colorText = fw::Right(fw::Str(fw::ColorToVariant(display::kBackground), ""), 6);
       bool autoplay = fw::Deref(chk_StartPlaying()).Value();
-      std::string page = PlayerPage(colourText, autoplay, RemoteServer, RemotePort);
+      std::string page = PlayerPage(colorText, autoplay, RemoteServer, RemotePort);
       fw::Deref(htm_AudioPlayer()).SetVisible(true);
       fw::Deref(htm_AudioPlayer()).LoadPage(page, fw::GetTemporaryFolderItem());
       LinkOpen = true;
@@ -44,15 +40,15 @@ void win_MainWindow::StreamAvailable() {
 }
 
 void win_MainWindow::StreamNotAvailable() {
-  fw::Deref(rct_OnAirLight()).SetFillColor(kLightOff);
-  fw::Deref(ImplicitInstance()).SetTitle(kTitle);
+  fw::Deref(rct_OnAirLight()).SetFillColor(fw::Color{display::kLightOff});
+  fw::Deref(ImplicitInstance()).SetTitle(std::string(display::kTitle));
   fw::Deref(htm_AudioPlayer()).SetVisible(false);
   LinkOpen = false;
   Rearm(*this);
 }
 
 void win_MainWindow::Event_Paint(fw::Ref<fw::Graphics> g, std::vector<fw::Rect>) {
-  fw::Deref(g).SetForeColor(fw::Color{kBackground});
+  fw::Deref(g).SetForeColor(fw::Color{display::kBackground});
   std::int64_t width = Width();
   std::int64_t height = Height();
   fw::Deref(g).FillRect(0, 0, width, height);

@@ -18,10 +18,10 @@ static_assert(kPageStart.size() == 22 && kAudioStart.size() == 18 && kAutoplay.s
 
 }  // namespace
 
-std::string PlayerPage(std::string_view colourText, bool autoplay, std::string_view server, std::int64_t port) {
+std::string PlayerPage(std::string_view colorText, bool autoplay, std::string_view server, std::int64_t port) {
   std::string page;
   page += kPageStart;
-  page += colourText;
+  page += colorText;
   page += kAudioStart;
   if (autoplay) page += kAutoplay;
   page += kAudioRest;

@@ -1,6 +1,7 @@
 #include "SettingsBlocks.h"
 
 #include "BuildSettings.h"
+#include "DisplayValues.h"
 #include "framework/runtime/Settings.h"
 
 namespace blocks {
@@ -23,7 +24,7 @@ const std::string& Window() {
       Integer("MaxWidth", 32000),
       Integer("MaxHeight", 32000),
       Integer("Frame", 0),
-      String("Title", "QAX Tembrel - Waiting"),
+      String("Title", display::kTitle),
       Boolean("CloseButton", false),
       Boolean("Resizeable", false),
       Boolean("MaximizeButton", false),
@@ -36,7 +37,7 @@ const std::string& Window() {
       Boolean("LiveResize", true),
       Boolean("FullScreen", false),
       Boolean("HasBackColor", true),
-      Colour("BackColor", 0x6C8EFE),
+      Color("BackColor", display::kBackground),
       Boolean("MenuBarVisible", true),
   });
   return block;
@@ -53,7 +54,7 @@ const std::string& skt_TestOnlineSocket() {
 const std::string& tmr_LiveCheckTimer() {
   static const std::string block = Block({
       Integer("Mode", 0),
-      Integer("Period", 15000),
+      Integer("Period", display::kCheckPeriodMs),
   });
   return block;
 }
@@ -76,10 +77,10 @@ const std::string& rct_OnAirLight() {
       String("HelpTag", ""),
       Boolean("AutoDeactivate", true),
       Boolean("Enabled", true),
-      Colour("FillColor", 0x360E0F),
+      Color("FillColor", display::kLightOff),
       Integer("BorderWidth", 1),
-      Colour("TopLeftColor", 0x000000),
-      Colour("BottomRightColor", 0x000000),
+      Color("TopLeftColor", 0x000000),
+      Color("BottomRightColor", 0x000000),
       Boolean("Transparent", false),
       String("InitialParent", ""),
   });
@@ -103,7 +104,7 @@ const std::string& lbl_OnlineState() {
       Boolean("TabStop", true),
       String("Text", "ON AIR"),
       Integer("TextAlign", 1),
-      Colour("TextColor", 0x000000),
+      Color("TextColor", 0x000000),
       Boolean("Multiline", false),
       Boolean("Enabled", true),
       Boolean("Visible", true),
@@ -242,7 +243,7 @@ const std::string& lbl_Heading() {
       Boolean("TabStop", true),
       String("Text", "Tembrel"),
       Integer("TextAlign", 0),
-      Colour("TextColor", 0xE2E2E2),
+      Color("TextColor", 0xE2E2E2),
       Boolean("Multiline", false),
       Boolean("Enabled", true),
       Boolean("Visible", true),
@@ -294,8 +295,8 @@ const std::string& btn_Open() {
       Integer("Bevel", 0),
       Integer("HasMenu", 1),
       Boolean("HasBackColor", false),
-      Colour("BackColor", 0x000000),
-      Colour("TextColor", 0x000000),
+      Color("BackColor", 0x000000),
+      Color("TextColor", 0x000000),
       Boolean("Value", false),
       Integer("MenuValue", 0),
       Integer("ButtonType", 0),

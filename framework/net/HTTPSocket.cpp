@@ -3,6 +3,7 @@
 #include <optional>
 #include <utility>
 
+#include "../runtime/FlagScope.h"
 #include "../runtime/Text.h"
 #include "InternetHeaders.h"
 #include "ResponseHead.h"
@@ -83,7 +84,7 @@ void HTTPSocket::Get(std::string_view url) {
   if (const std::int64_t port = ValToInteger(parts.port); port != 0) {
     SetPort(port);
   } else if (Port() == 0) {
-    SetPort(defaultPort_);
+    SetPort(kDefaultPort);
   }
   SetAddress(std::string(parts.address));
   url_ = std::string(url);
@@ -138,11 +139,7 @@ void HTTPSocket::HandleAnswer() {
   if (handlingAnswer_) return;
   // A handler may close the client and drop the last reference to it.
   Ref<Object> protector = SelfOrNil();
-  handlingAnswer_ = true;
-  struct Done {
-    bool& flag;
-    ~Done() { flag = false; }
-  } done{handlingAnswer_};
+  const FlagScope handling(handlingAnswer_);
   const std::uint64_t session = Session();
   while (session == Session() && (pageHeaders_ ? TakeBody() : TakeHeaderBlock())) {
   }

@@ -50,6 +50,8 @@ class HTTPSocket : public TCPSocket {
   static constexpr std::int64_t kMaxHeaderBytes = 64 * 1024;
   // A body larger than this closes the connection without an event.
   static constexpr std::int64_t kMaxPageBytes = 1024 * 1024;
+  // The port of a URL that names none.
+  static constexpr std::int64_t kDefaultPort = 80;
 
   HTTPSocket();
 
@@ -88,7 +90,6 @@ class HTTPSocket : public TCPSocket {
   bool TakeBody();
 
   Ref<InternetHeaders> requestHeaders_;
-  std::int64_t defaultPort_ = 80;
   std::string url_{};
   std::string server_{};
   std::string path_ = "/";

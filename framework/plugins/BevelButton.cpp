@@ -62,7 +62,7 @@ const ClassInfo& BevelButton::Class() const { return Description(); }
 
 BevelButton::BevelButton() : TextControl(NewButton()), menu_(std::make_unique<QMenu>()) {
   button_ = static_cast<QToolButton*>(_Widget());
-  UpdateColours();
+  UpdateColors();
 }
 
 BevelButton::~BevelButton() = default;
@@ -99,19 +99,19 @@ void BevelButton::SetHasMenu(std::int64_t v) {
 
 void BevelButton::SetHasBackColor(bool v) {
   hasBackColor_ = v;
-  UpdateColours();
+  UpdateColors();
 }
 void BevelButton::SetBackColor(Color c) {
   backColor_ = c;
-  UpdateColours();
+  UpdateColors();
 }
 void BevelButton::SetTextColor(Color c) {
   textColor_ = c;
-  UpdateColours();
+  UpdateColors();
 }
 void BevelButton::SetAcceptFocus(bool v) { SetTakesFocus(v); }
 
-void BevelButton::UpdateColours() {
+void BevelButton::UpdateColors() {
   QPalette palette = button_->palette();
   palette.setColor(QPalette::ButtonText, QColor::fromRgb(textColor_.rgb));
   if (hasBackColor_) palette.setColor(QPalette::Button, QColor::fromRgb(backColor_.rgb));

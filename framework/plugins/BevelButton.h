@@ -49,7 +49,7 @@ class BevelButton : public TextControl {
 
  private:
   void RowChosen(int index);
-  void UpdateColours();
+  void UpdateColors();
 
   QToolButton* button_;
   std::unique_ptr<QMenu> menu_;

@@ -44,7 +44,7 @@ Entry String(std::string_view name, std::string_view value) {
   return Named(name, std::move(v));
 }
 
-Entry Colour(std::string_view name, std::uint32_t rgb) {
+Entry Color(std::string_view name, std::uint32_t rgb) {
   std::string v;
   AppendLittleEndian(v, rgb & 0xFFFFFFu);
   return Named(name, std::move(v));

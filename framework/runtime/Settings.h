@@ -21,7 +21,7 @@ struct Entry {
 Entry Integer(std::string_view name, std::int64_t value);
 Entry Boolean(std::string_view name, bool value);
 Entry String(std::string_view name, std::string_view value);
-Entry Colour(std::string_view name, std::uint32_t rgb);
+Entry Color(std::string_view name, std::uint32_t rgb);
 Entry Single(std::string_view name, float value);
 Entry Units(std::string_view name, FontUnits value);
 

@@ -82,7 +82,7 @@ void Label::SetTextColor(Color color) {
 RectControl::Overhang Label::ContentOverhang() const {
   switch (textAlign_) {
     case AlignCenter:
-      return OverhangToFit(Anchor::Centre);
+      return OverhangToFit(Anchor::Center);
     case AlignRight:
       return OverhangToFit(Anchor::Right);
     default:

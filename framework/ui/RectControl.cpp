@@ -196,7 +196,7 @@ RectControl::Overhang RectControl::OverhangToFit(Anchor anchor) const {
     case Anchor::Left:
       overhang.right = extraWidth;
       break;
-    case Anchor::Centre:
+    case Anchor::Center:
       overhang.left = extraWidth / 2;
       overhang.right = extraWidth - extraWidth / 2;
       break;

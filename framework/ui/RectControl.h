@@ -86,7 +86,7 @@ class RectControl : public Control {
   struct Overhang {
     int left = 0, top = 0, right = 0, bottom = 0;
   };
-  enum class Anchor { Left, Centre, Right };
+  enum class Anchor { Left, Center, Right };
 
   // Transparent controls let the window's background show through.
   virtual void ApplyTransparent();

@@ -9,6 +9,7 @@
 
 #include "../runtime/ClassInfo.h"
 #include "../runtime/Finalizers.h"
+#include "../runtime/FlagScope.h"
 #include "../runtime/Runtime.h"
 #include "Control.h"
 #include "Graphics.h"
@@ -133,18 +134,15 @@ void Window::Constructor() {
   CheckMainThread();
   RuntimeAddFinalizer(&ReleaseWindows);
   KeptWindows().push_back(SharedAs<Window>());
-  constructing_ = true;
-  struct EndConstruction {
-    bool& flag;
-    ~EndConstruction() { flag = false; }
-  } end{constructing_};
-  RaiseEvent(EventPositionOf(kEventTable, "Window.CreateControls"));
-  RaiseEvent(EventPositionOf(kEventTable, "Window.Layout"));
-  for (auto& [name, object] : std::vector(controls_)) {
-    if (auto control = std::dynamic_pointer_cast<Control>(object)) control->_Open();
+  {
+    const FlagScope constructing(constructing_);
+    RaiseEvent(EventPositionOf(kEventTable, "Window.CreateControls"));
+    RaiseEvent(EventPositionOf(kEventTable, "Window.Layout"));
+    for (auto& [name, object] : std::vector(controls_)) {
+      if (auto control = std::dynamic_pointer_cast<Control>(object)) control->_Open();
+    }
+    RaiseEvent(EventPositionOf(kEventTable, "Window.Open"));
   }
-  RaiseEvent(EventPositionOf(kEventTable, "Window.Open"));
-  constructing_ = false;
   constructed_ = true;
   if (visible_) widget_->show();
 }

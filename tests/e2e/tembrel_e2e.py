@@ -36,8 +36,8 @@ class Failure(Exception):
 
 def describe(state):
     light, player = state
-    colour = "of more than one colour" if light is None else f"#{light:06X}"
-    return f"light {colour}, player {'shown' if player else 'hidden'}"
+    color = "of more than one color" if light is None else f"#{light:06X}"
+    return f"light {color}, player {'shown' if player else 'hidden'}"
 
 
 def why_no_namespace():

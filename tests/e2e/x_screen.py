@@ -50,12 +50,12 @@ class Image:
     def __init__(self, dump):
         f = struct.unpack(">25I", dump[:100])
         header_size, pixmap_format, byte_order, bits_per_pixel = f[0], f[2], f[7], f[11]
-        self._bytes_per_line, masks, colours = f[12], f[14:17], f[19]
+        self._bytes_per_line, masks, colors = f[12], f[14:17], f[19]
         if pixmap_format != 2 or bits_per_pixel not in (24, 32) or masks != (0xFF0000, 0xFF00, 0xFF):
             raise RuntimeError(f"unexpected screen dump format {f}")
         self._bytes_per_pixel = bits_per_pixel // 8
         self._order = "little" if byte_order == 0 else "big"
-        self._pixels = memoryview(dump)[header_size + 12 * colours:]
+        self._pixels = memoryview(dump)[header_size + 12 * colors:]
 
     def rgb(self, x, y):
         at = y * self._bytes_per_line + self._bytes_per_pixel * x

@@ -60,7 +60,7 @@ TEST(SettingsBlock, EncodesEachTypeInItsWidth) {
   const EncodingCase cases[] = {
       {"Index -2^31 in eight bytes", s::Integer("Index", -2147483648LL),
        "Index " + Bytes({0x00, 0x00, 0x00, 0x80, 0xFF, 0xFF, 0xFF, 0xFF})},
-      {"colour as blue green red 0", s::Colour("BackColor", 0x6C8EFE), "BackColor " + Bytes({0xFE, 0x8E, 0x6C, 0x00})},
+      {"colour as blue green red 0", s::Color("BackColor", 0x6C8EFE), "BackColor " + Bytes({0xFE, 0x8E, 0x6C, 0x00})},
       {"Single 18.0", s::Single("TextSize", 18.0f), "TextSize " + Bytes({0x00, 0x00, 0x90, 0x41})},
       {"empty string is four zero bytes", s::String("HelpTag", ""), "HelpTag " + Bytes({0, 0, 0, 0})},
       {"string with length prefix", s::String("HelpTag", "ab"), "HelpTag " + Bytes({2, 0, 0, 0, 'a', 'b'})},
@@ -82,7 +82,7 @@ TEST(SettingsBlock, AppliesEveryEntryMatchingNamesWithoutCase) {
                              s::Integer("INDEX", -2147483648LL),
                              s::Boolean("Multiline", false),
                              s::String("helptag", ""),
-                             s::Colour("BackColor", 0x6C8EFE),
+                             s::Color("BackColor", 0x6C8EFE),
                              s::Single("TextSize", 18.0f),
                              s::Units("TextUnit", FontUnits::Default),
                          }));

@@ -87,7 +87,7 @@ TEST_F(LabelTest, FontFollowsTheDesktopUnlessTold) {
 }
 
 // Where a label's text must appear in its rectangle.
-enum class Place { Left, Centre, Right };
+enum class Place { Left, Center, Right };
 
 struct ShownCase {
   const char* what;
@@ -104,10 +104,10 @@ TEST_F(LabelTest, TextIsShownWholeInItsColourOverWhatLiesBehind) {
   Add<Rectangle>("rct_OnAirLight", blocks::rct_OnAirLight());
   const ShownCase cases[] = {
       {"the heading, 18 points in a box 20 high", blocks::lbl_Heading(), {27, 55, 268, 20}, {0, 30, 400, 70}, grey, kWindowBlue, Place::Left},
-      {"the bold caption inside the light", blocks::lbl_OnlineState(), {461, 35, 99, 20}, {442, 21, 137, 48}, Qt::black, light, Place::Centre},
+      {"the bold caption inside the light", blocks::lbl_OnlineState(), {461, 35, 99, 20}, {442, 21, 137, 48}, Qt::black, light, Place::Center},
       {"right-aligned text wider than its box",
        s::Block({s::Integer("Left", 300), s::Integer("Top", 150), s::Integer("Width", 40), s::Integer("Height", 20),
-                 s::String("Text", "Right-aligned"), s::Integer("TextAlign", 2), s::Colour("TextColor", 0xFFFFFF)}),
+                 s::String("Text", "Right-aligned"), s::Integer("TextAlign", 2), s::Color("TextColor", 0xFFFFFF)}),
        {300, 150, 40, 20}, {150, 120, 250, 80}, Qt::white, kWindowBlue, Place::Right},
   };
   for (const auto& c : cases) {
@@ -126,7 +126,7 @@ TEST_F(LabelTest, TextIsShownWholeInItsColourOverWhatLiesBehind) {
       case Place::Left:
         EXPECT_NEAR(ink.left(), c.box.left(), 3);
         break;
-      case Place::Centre:
+      case Place::Center:
         EXPECT_NEAR(ink.center().x(), c.box.center().x(), 2);
         break;
       case Place::Right:
@@ -148,7 +148,7 @@ TEST_F(LabelTest, WrappedTextIsShownWhole) {
   const QString text = "Start playing as soon as the stream comes on the air";
   auto label = Add<Label>("label", s::Block({s::Integer("Left", 50), s::Integer("Top", 100), s::Integer("Width", 90),
                                              s::Integer("Height", 20), s::String("Text", text.toStdString()),
-                                             s::Boolean("Multiline", true), s::Colour("TextColor", 0xFFFFFF)}));
+                                             s::Boolean("Multiline", true), s::Color("TextColor", 0xFFFFFF)}));
   QRect ink = InkBounds(Grab(), QRect(0, 0, 600, 250), Qt::white, kWindowBlue);
   QSize whole = UnclippedInkSize(label->_Widget()->font(), text, 90);
   EXPECT_GT(whole.height(), 3 * QFontMetrics(label->_Widget()->font()).height()) << "wraps into several lines";

@@ -24,7 +24,7 @@ TEST_F(RectangleTest, LightBlockSetsItsProperties) {
   EXPECT_EQ(light->Width(), 139);
 }
 
-TEST_F(RectangleTest, PaintsFillAndEachEdgeInItsColour) {
+TEST_F(RectangleTest, PaintsFillAndEachEdgeInItsColor) {
   const QRgb fill = qRgb(0x10, 0x20, 0xF0), topLeft = qRgb(0xFF, 0, 0), bottomRight = qRgb(0, 0xFF, 0);
   const struct {
     std::int64_t border;
@@ -43,14 +43,14 @@ TEST_F(RectangleTest, PaintsFillAndEachEdgeInItsColour) {
     auto rect = Add<Rectangle>("rect", s::Block({
                                            s::Integer("Left", 100), s::Integer("Top", 50),
                                            s::Integer("Width", 40), s::Integer("Height", 30),
-                                           s::Colour("FillColor", fill & 0xFFFFFF),
-                                           s::Colour("TopLeftColor", topLeft & 0xFFFFFF),
-                                           s::Colour("BottomRightColor", bottomRight & 0xFFFFFF),
+                                           s::Color("FillColor", fill & 0xFFFFFF),
+                                           s::Color("TopLeftColor", topLeft & 0xFFFFFF),
+                                           s::Color("BottomRightColor", bottomRight & 0xFFFFFF),
                                            s::Integer("BorderWidth", c.border),
                                        }));
     QImage image = Grab();
-    for (const auto& [point, colour] : c.expected) {
-      EXPECT_EQ(image.pixel(QPoint(100, 50) + point) & 0xFFFFFF, colour & 0xFFFFFF)
+    for (const auto& [point, color] : c.expected) {
+      EXPECT_EQ(image.pixel(QPoint(100, 50) + point) & 0xFFFFFF, color & 0xFFFFFF)
           << "border " << c.border << " at " << point.x() << "," << point.y();
     }
     // Nothing is drawn outside the rectangle.
@@ -63,10 +63,10 @@ TEST_F(RectangleTest, PaintsFillAndEachEdgeInItsColour) {
 TEST_F(RectangleTest, NewFillColorReachesTheScreen) {
   auto light = Add<Rectangle>("rct_OnAirLight", blocks::rct_OnAirLight());
   Show();
-  const QPoint centre(441 + 70, 20 + 25);
-  ASSERT_TRUE(tembrel::test::RunUntil([&] { return GrabScreen().pixel(centre) == qRgb(0x36, 0x0E, 0x0F); }));
+  const QPoint center(441 + 70, 20 + 25);
+  ASSERT_TRUE(tembrel::test::RunUntil([&] { return GrabScreen().pixel(center) == qRgb(0x36, 0x0E, 0x0F); }));
   light->SetFillColor(Color{0xFB2A32});
-  EXPECT_TRUE(tembrel::test::RunUntil([&] { return GrabScreen().pixel(centre) == qRgb(0xFB, 0x2A, 0x32); }));
+  EXPECT_TRUE(tembrel::test::RunUntil([&] { return GrabScreen().pixel(center) == qRgb(0xFB, 0x2A, 0x32); }));
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ WindowFixture::WindowFixture() {
                                   s::Integer("Height", 250),
                                   s::Boolean("Resizeable", false),
                                   s::Boolean("HasBackColor", true),
-                                  s::Colour("BackColor", kWindowBlue.rgb() & 0xFFFFFF),
+                                  s::Color("BackColor", kWindowBlue.rgb() & 0xFFFFFF),
                               }));
 }
 
