@@ -18,7 +18,6 @@ constexpr std::int64_t kPeriod = 15000;
 
 MonitorSession::MonitorSession(int& argc, char** argv) {
   fw::RuntimeInit(argc, argv);
-  fw::clock::UseManualClock();
   fw::RuntimePerformInitializers(SystemInitializers());
   window_ = win_MainWindow::ImplicitInstance();
   if (!Await([&] { return CheckEnded(); }, 10000)) {

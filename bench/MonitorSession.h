@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "Bench.h"
+#include "framework/runtime/Clock.h"
 #include "framework/runtime/Object.h"
 #include "monitor/win_MainWindow.h"
 
@@ -29,6 +30,7 @@ class MonitorSession {
   bool CheckEnded() const;
 
  private:
+  fw::clock::ManualClockScope manualClock_;
   fw::Ref<win_MainWindow> window_;
 };
 

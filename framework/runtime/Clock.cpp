@@ -11,7 +11,7 @@ namespace fw {
 namespace {
 
 struct ManualClock {
-  bool inUse = false;
+  int scopes = 0;
   std::int64_t now = 0;
   std::vector<ScheduledCall::Backend*> calls;
 };
@@ -51,7 +51,7 @@ struct ScheduledCall::Backend {
 
 ScheduledCall::ScheduledCall(std::function<void()> action) : backend_(std::make_unique<Backend>()) {
   backend_->action = std::move(action);
-  backend_->manual = Manual().inUse;
+  backend_->manual = Manual().scopes > 0;
   backend_->timer.setSingleShot(true);
   // A coarse timer may fire up to 5 % early.
   backend_->timer.setTimerType(Qt::PreciseTimer);
@@ -85,7 +85,8 @@ bool ScheduledCall::Active() const { return backend_->active; }
 
 namespace clock {
 
-void UseManualClock() { Manual().inUse = true; }
+ManualClockScope::ManualClockScope() { ++Manual().scopes; }
+ManualClockScope::~ManualClockScope() { --Manual().scopes; }
 
 void AdvanceClock(std::int64_t milliseconds) {
   ManualClock& clock = Manual();

@@ -29,8 +29,15 @@ class ScheduledCall {
 
 namespace clock {
 
-// From now on every ScheduledCall waits for AdvanceClock instead of real time.
-void UseManualClock();
+// While one lives, every ScheduledCall made waits for AdvanceClock instead of
+// real time; a call keeps the clock it was made with.
+class ManualClockScope {
+ public:
+  ManualClockScope();
+  ~ManualClockScope();
+  ManualClockScope(const ManualClockScope&) = delete;
+  ManualClockScope& operator=(const ManualClockScope&) = delete;
+};
 // Moves the manual clock on, running each call that falls due, in order of due time.
 void AdvanceClock(std::int64_t milliseconds);
 // Milliseconds until the next call falls due, or -1 when none is counting down.

@@ -17,7 +17,6 @@ namespace tembrel::test {
 class NetTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    fw::clock::UseManualClock();
     Reported().clear();
     fw::RuntimeSetUnhandledExceptionObserver([](std::exception_ptr e) { Reported().push_back(fw::DescribeException(e)); });
   }
@@ -31,6 +30,7 @@ class NetTest : public ::testing::Test {
     return reported;
   }
 
+  fw::clock::ManualClockScope manualClock_;
   std::vector<std::string> expectedReports_{};
 };
 

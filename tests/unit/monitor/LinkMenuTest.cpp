@@ -1,37 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QMenu>
 #include <QTimer>
 #include <QToolButton>
-#include <QUrl>
 
 #include "MonitorFixture.h"
+#include "UrlRecorder.h"
 #include "RuntimeSession.h"
 #include "framework/plugins/BevelButton.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/runtime/Clock.h"
 #include "framework/ui/PushButton.h"
 #include "shell/Startup.h"
-
-// Receives what ShowURL hands to the desktop, so that no browser starts.
-class UrlSink : public QObject {
-  Q_OBJECT
- public:
-  UrlSink() {
-    QDesktopServices::setUrlHandler("http", this, "Open");
-    QDesktopServices::setUrlHandler("https", this, "Open");
-  }
-  ~UrlSink() override {
-    QDesktopServices::unsetUrlHandler("http");
-    QDesktopServices::unsetUrlHandler("https");
-  }
-  QStringList opened;
-
- public slots:
-  void Open(const QUrl& url) { opened << url.toString(); }
-};
 
 namespace {
 
@@ -40,7 +21,7 @@ class LinkMenu : public tembrel::test::MonitorTest {
   QList<QAction*> Rows() {
     return static_cast<QToolButton*>(window->btn_Open()->_Widget())->menu()->actions();
   }
-  UrlSink sink;
+  tembrel::test::UrlRecorder sink;
 };
 
 TEST_F(LinkMenu, ThreeRowsEachOpeningItsAddress) {
@@ -75,12 +56,12 @@ TEST_F(LinkMenu, AnActionWithoutAValidRowOpensNothing) {
     window->btn_Open_Action(button);
     EXPECT_EQ(button->MenuValue(), -1) << value;
   }
-  EXPECT_TRUE(sink.opened.isEmpty());
+  EXPECT_TRUE(sink.opened.empty());
 }
 
 TEST(ExitButton, QuitsWithStatusZero) {
   tembrel::test::ReportWatch watch;
-  fw::clock::UseManualClock();
+  fw::clock::ManualClockScope manualClock;
   fw::RuntimePerformInitializers(SystemInitializers());
   auto window = win_MainWindow::ImplicitInstance();
   QTimer::singleShot(0, [&] { static_cast<QAbstractButton*>(window->btn_Exit()->_Widget())->click(); });
@@ -91,5 +72,3 @@ TEST(ExitButton, QuitsWithStatusZero) {
 }
 
 }  // namespace
-
-#include "LinkMenuTest.moc"

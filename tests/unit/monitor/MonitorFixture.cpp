@@ -13,7 +13,6 @@ namespace tembrel::test {
 void MonitorTest::SetUp() {
   ASSERT_TRUE(tempDir.isValid());
   qputenv("TMPDIR", tempDir.path().toUtf8());
-  fw::clock::UseManualClock();
   fw::RuntimePerformInitializers(SystemInitializers());
   window = win_MainWindow::ImplicitInstance();
   WaitForCheckToEnd();

@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 
+#include "framework/runtime/Clock.h"
 #include "framework/runtime/Color.h"
 #include "framework/runtime/Object.h"
 #include "monitor/win_MainWindow.h"
@@ -33,6 +34,7 @@ class MonitorTest : public ::testing::Test {
   // Files in the private temporary folder.
   int TemporaryFiles() const;
 
+  fw::clock::ManualClockScope manualClock;
   fw::Ref<win_MainWindow> window;
   QTemporaryDir tempDir;
 };

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "Bytes.h"
 #include "MonitorFixture.h"
 #include "framework/net/TCPSocket.h"
 #include "framework/plugins/BevelButton.h"
@@ -18,11 +19,7 @@
 
 namespace {
 
-std::string Bytes(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out.push_back(static_cast<char>(v));
-  return out;
-}
+using tembrel::test::Bytes;
 
 // The value bytes after `entry` (what ends the entry before, then the name and
 // its blank: names such as "TabPanelIndex " end like "Index ").

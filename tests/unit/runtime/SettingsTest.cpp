@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "Bytes.h"
 #include "framework/runtime/ClassInfo.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Settings.h"
@@ -44,11 +45,7 @@ const ClassInfo& Sample::Description() {
   return info;
 }
 
-std::string Bytes(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out.push_back(static_cast<char>(v));
-  return out;
-}
+using tembrel::test::Bytes;
 
 struct EncodingCase {
   const char* what;

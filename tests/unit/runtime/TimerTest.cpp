@@ -17,11 +17,11 @@ class Counter : public Object {
 class TimerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    clock::UseManualClock();
     timer = std::make_shared<Timer>();
     timer->AddEventHandler(EventPosition(timer->Class(), "Timer.Action"),
                            Delegate(counter, &Counter::Action, "( Timer )", 1));
   }
+  clock::ManualClockScope manualClock;
   Ref<Timer> timer;
   Ref<Counter> counter = std::make_shared<Counter>();
 };

@@ -25,7 +25,7 @@ using tembrel::test::ReportWatch;
 
 class Startup : public ::testing::Test {
  protected:
-  void SetUp() override { fw::clock::UseManualClock(); }
+  fw::clock::ManualClockScope manualClock;
 };
 
 // Quits from inside the event loop through the window's own File > Quit item.

@@ -1,32 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QDesktopServices>
-#include <QObject>
-#include <QUrl>
-
 #include <vector>
 
+#include "UrlRecorder.h"
 #include "framework/ui/ShowURL.h"
 
 namespace {
 
-// Takes the place of the desktop's browser for the web schemes.
-class UrlRecorder : public QObject {
-  Q_OBJECT
-
- public:
-  UrlRecorder() {
-    for (const char* scheme : {"http", "https"}) QDesktopServices::setUrlHandler(scheme, this, "Open");
-  }
-  ~UrlRecorder() override {
-    for (const char* scheme : {"http", "https"}) QDesktopServices::unsetUrlHandler(scheme);
-  }
-
-  std::vector<QString> opened;
-
- public slots:
-  void Open(const QUrl& url) { opened.push_back(url.toString(QUrl::FullyEncoded)); }
-};
+using tembrel::test::UrlRecorder;
 
 TEST(ShowURL, HandsTheExactAddressToTheDesktop) {
   for (const char* url : {"http://www.qax.church/", "http://www.qax.church:8080/live/listen?x=1&y=%20#top",
@@ -38,5 +19,3 @@ TEST(ShowURL, HandsTheExactAddressToTheDesktop) {
 }
 
 }  // namespace
-
-#include "ShowURLTest.moc"
