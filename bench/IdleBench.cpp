@@ -1,5 +1,6 @@
-// Off the air for a minute: the real tembrel binary checking a server that
-// answers 404. CPU time over the minute after its first check, and the
+// Off the air: the real tembrel binary checking a server that answers 404.
+// Its memory once started, beside that of the Qt Widgets baseline measured
+// the same way; then CPU time over the minute after its first check, and the
 // memory it holds at the end (its web engine has not started).
 #include <QCoreApplication>
 
@@ -9,13 +10,35 @@
 #include "Processes.h"
 #include "fixtures/StreamServer.h"
 
+namespace {
+
+// Both programs are measured this long after their start: the window is
+// shown by then and tembrel's first check is over.
+constexpr int kStartedMs = 3000;
+
+void AwaitStarted(const bench::Child& child) {
+  const double elapsed = bench::Milliseconds(bench::Clock::now() - child.started);
+  if (elapsed < kStartedMs) bench::Await([] { return false; }, kStartedMs - static_cast<int>(elapsed));
+}
+
+bench::Memory StartedBaseline(const std::string& baseline) {
+  bench::Child child = bench::Spawn(baseline);
+  AwaitStarted(child);
+  const bench::Memory memory = bench::TreeMemory(child.pid);
+  bench::Stop(child);
+  return memory;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  if (argc < 2) {
-    bench::Note("usage: %s <tembrel> [seconds]", argv[0]);
+  if (argc < 3) {
+    bench::Note("usage: %s <tembrel> <baseline> [seconds]", argv[0]);
     return 2;
   }
-  const int seconds = argc > 2 ? std::atoi(argv[2]) : 60;
+  const int seconds = argc > 3 ? std::atoi(argv[3]) : 60;
+  const bench::Memory baseline = StartedBaseline(argv[2]);
   StreamServer server;
   server.setRootResponse("HTTP/1.0 404 Not Found");
   if (!server.listen(bench::kStreamPort)) {
@@ -27,7 +50,8 @@ int main(int argc, char** argv) {
     bench::Note("no check within 30 s");
     return 1;
   }
-  bench::Await([] { return false; }, 1000);  // the first check and the start-up are over
+  AwaitStarted(child);
+  const bench::Memory started = bench::TreeMemory(child.pid);
   const double cpuBefore = bench::CpuSeconds(child.pid);
   const auto checksBefore = server.requests().size();
   bench::Await([] { return false; }, seconds * 1000);
@@ -36,6 +60,12 @@ int main(int argc, char** argv) {
   const bench::Memory memory = bench::TreeMemory(child.pid);
   bench::Stop(child);
 
+  const std::string startedHow = bench::Format("%d s after exec", kStartedMs / 1000);
+  bench::Row("Memory off the air, started", bench::Describe(started),
+             startedHow + bench::Format(", real binary, first check over; processes: %d", started.processes));
+  bench::Row("Memory, Qt Widgets baseline", bench::Describe(baseline),
+             startedHow + ", 600x250 QMainWindow with menu bar, measured the same way in the same run");
+  bench::Row("Memory ratio off the air", bench::Ratios(started, baseline), "tembrel / baseline, the two rows above");
   bench::Row(bench::Format("CPU time in %d s off the air", seconds),
              bench::Format("%.1f ms (%.3f%% of a core)", cpu * 1e3, cpu * 100 / seconds),
              bench::Format("real binary, 404 server, over the %d s after its first check (checks in them: %lld)",

@@ -112,14 +112,21 @@ Memory TreeMemory(pid_t root) {
   for (pid_t pid : ProcessTree(root)) {
     memory.rssKiB += SmapsKiB(pid, "Rss");
     memory.pssKiB += SmapsKiB(pid, "Pss");
+    memory.privateDirtyKiB += SmapsKiB(pid, "Private_Dirty");
     ++memory.processes;
   }
   return memory;
 }
 
 std::string Describe(const Memory& memory) {
-  return Format("PSS %.1f MiB, RSS %.1f MiB", static_cast<double>(memory.pssKiB) / 1024,
-                static_cast<double>(memory.rssKiB) / 1024);
+  return Format("PSS %.1f MiB, RSS %.1f MiB, Private_Dirty %.1f MiB", static_cast<double>(memory.pssKiB) / 1024,
+                static_cast<double>(memory.rssKiB) / 1024, static_cast<double>(memory.privateDirtyKiB) / 1024);
+}
+
+std::string Ratios(const Memory& memory, const Memory& baseline) {
+  const auto ratio = [](long a, long b) { return static_cast<double>(a) / static_cast<double>(b); };
+  return Format("RSS %.2f, PSS %.2f, Private_Dirty %.2f", ratio(memory.rssKiB, baseline.rssKiB),
+                ratio(memory.pssKiB, baseline.pssKiB), ratio(memory.privateDirtyKiB, baseline.privateDirtyKiB));
 }
 
 }  // namespace bench

@@ -29,11 +29,14 @@ double CpuSeconds(pid_t pid);
 
 struct Memory {
   long rssKiB = 0;
-  long pssKiB = 0;  // shared pages divided among the processes that map them
+  long pssKiB = 0;           // shared pages divided among the processes that map them
+  long privateDirtyKiB = 0;  // written pages of the process's own
   int processes = 0;
 };
 Memory TreeMemory(pid_t root);
-// "PSS 48.3 MiB, RSS 115.0 MiB"
+// "PSS 48.3 MiB, RSS 115.0 MiB, Private_Dirty 20.1 MiB"
 std::string Describe(const Memory& memory);
+// "RSS 1.02, PSS 1.10, Private_Dirty 1.31": each figure of `memory` over that of `baseline`.
+std::string Ratios(const Memory& memory, const Memory& baseline);
 
 }  // namespace bench

@@ -40,7 +40,7 @@ run() {
 }
 if [ -n "${BENCH_REAL_BINARY:-}" ]; then
   run bench_startup "$build/bin/tembrel" "$build/bench/bench_baseline"
-  run bench_idle "$build/bin/tembrel"
+  run bench_idle "$build/bin/tembrel" "$build/bench/bench_baseline"
   run bench_on_air "$build/bin/tembrel"
 fi
 run bench_check_latency

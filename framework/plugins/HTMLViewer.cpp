@@ -1,19 +1,17 @@
 #include "HTMLViewer.h"
 
+#include <QString>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
 #include <QWidget>
 
-#include <unistd.h>
+#include <optional>
 
 #include "../runtime/ClassInfo.h"
 #include "../runtime/Runtime.h"
 #include "../ui/FolderItem.h"
-#include "MediaScripts.h"
+#include "HTMLEngine.h"
+#include "HTMLEngineModule.h"
 
 namespace fw {
 
@@ -30,21 +28,13 @@ constexpr MethodInfo kViewerMethods[] = {
     {"_EditSelectAll_Action", "(  ) as Boolean", "Hidden"},
 };
 
-QWebEnginePage::WebAction EditAction(std::string_view itemName) {
-  if (itemName == "EditUndo") return QWebEnginePage::Undo;
-  if (itemName == "EditCut") return QWebEnginePage::Cut;
-  if (itemName == "EditCopy") return QWebEnginePage::Copy;
-  if (itemName == "EditPaste") return QWebEnginePage::Paste;
-  if (itemName == "EditSelectAll") return QWebEnginePage::SelectAll;
-  return QWebEnginePage::NoWebAction;
-}
-
-void PrepareHTMLEngine() {
-  // The engine reads this when it starts, with the first page. Its sandbox
-  // refuses to run as root; nothing else needs it off.
-  if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  }
+std::optional<HTMLEngine::EditAction> EditAction(std::string_view itemName) {
+  if (itemName == "EditUndo") return HTMLEngine::EditAction::Undo;
+  if (itemName == "EditCut") return HTMLEngine::EditAction::Cut;
+  if (itemName == "EditCopy") return HTMLEngine::EditAction::Copy;
+  if (itemName == "EditPaste") return HTMLEngine::EditAction::Paste;
+  if (itemName == "EditSelectAll") return HTMLEngine::EditAction::SelectAll;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -73,41 +63,30 @@ HTMLViewer::HTMLViewer() : _HTMLViewerPlugin(NewUIObject<QWidget>()) {
   layout->setContentsMargins(0, 0, 0, 0);
 }
 
-HTMLViewer::~HTMLViewer() {
-  // The page must go before the profile it was made with.
-  delete view_;
-}
+HTMLViewer::~HTMLViewer() = default;
 
 void HTMLViewer::StartEngine() {
-  PrepareHTMLEngine();
-  profile_ = std::make_unique<QWebEngineProfile>();  // off the record: nothing is kept between runs
-  InstallMediaScripts(*profile_);
-  view_ = new QWebEngineView(_Widget());
-  auto* page = new QWebEnginePage(profile_.get(), view_);
-  QWebEngineSettings* settings = page->settings();
-  // The page's base is a local file and its stream is on the network.
-  settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
-  // Autoplay is the user's own choice, made in the window.
-  settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
-  view_->setPage(page);
-  view_->setContextMenuPolicy(Qt::NoContextMenu);
-  _Widget()->layout()->addWidget(view_);
+  engine_ = CreateHTMLEngine(*_Widget());
+  if (engine_) _Widget()->layout()->addWidget(engine_->View());
 }
 
 void HTMLViewer::LoadPage(std::string_view source, const Ref<FolderItem>& base) {
   CheckMainThread();
-  if (!view_) StartEngine();
+  if (!engine_) StartEngine();
   source_ = std::string(source);
-  QUrl baseUrl = base ? QUrl::fromLocalFile(QString::fromStdString(base->NativePath())) : QUrl();
-  view_->setHtml(QString::fromUtf8(source.data(), static_cast<qsizetype>(source.size())), baseUrl);
+  if (engine_) {
+    QUrl baseUrl = base ? QUrl::fromLocalFile(QString::fromStdString(base->NativePath())) : QUrl();
+    engine_->SetHtml(QString::fromUtf8(source.data(), static_cast<qsizetype>(source.size())), baseUrl);
+  }
   base_ = base;  // the page before, and its base file, go now
 }
 
 void HTMLViewer::SetVisible(bool visible) {
   RectControl::SetVisible(visible);
   // Nothing plays where the user cannot see its controls to stop it.
-  if (!visible && view_) {
-    view_->page()->runJavaScript(QStringLiteral("document.querySelectorAll('audio,video').forEach(function (e) { e.pause(); });"));
+  if (!visible && engine_) {
+    engine_->RunJavaScript(
+        QStringLiteral("document.querySelectorAll('audio,video').forEach(function (e) { e.pause(); });"), {});
   }
 }
 
@@ -117,9 +96,9 @@ void HTMLViewer::_Open() {
 }
 
 void HTMLViewer::_StandardEditAction(QWidget* focus, std::string_view itemName) {
-  QWebEnginePage::WebAction action = EditAction(itemName);
-  if (view_ && action != QWebEnginePage::NoWebAction) {
-    view_->page()->triggerAction(action);
+  const std::optional<HTMLEngine::EditAction> action = EditAction(itemName);
+  if (engine_ && action) {
+    engine_->Trigger(*action);
   } else {
     RectControl::_StandardEditAction(focus, itemName);
   }

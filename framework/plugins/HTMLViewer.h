@@ -6,12 +6,10 @@
 
 #include "../ui/RectControl.h"
 
-class QWebEngineProfile;
-class QWebEngineView;
-
 namespace fw {
 
 class FolderItem;
+class HTMLEngine;
 
 // The viewer plug-in's base: what the plug-in itself keeps of the control.
 class _HTMLViewerPlugin : public RectControl {
@@ -38,8 +36,8 @@ class _HTMLViewerPlugin : public RectControl {
 };
 
 // Shows an HTML document given as text and plays its audio. The HTML engine
-// starts with the first page, so that a viewer that never loads one costs
-// nothing.
+// is loaded and started with the first page, so that a viewer that never
+// loads one costs nothing; where it cannot be loaded the viewer stays empty.
 class HTMLViewer : public _HTMLViewerPlugin {
  public:
   static constexpr EventInfo kOwnEvents[] = {{"Open"}, {"Close"}};
@@ -66,8 +64,8 @@ class HTMLViewer : public _HTMLViewerPlugin {
   void _Open() override;
   void _StandardEditAction(QWidget* focus, std::string_view itemName) override;
 
-  // The engine's view, or nullptr before the first page.
-  QWebEngineView* _View() const { return view_; }
+  // The engine, or nullptr before the first page and where it cannot be loaded.
+  HTMLEngine* _Engine() const { return engine_.get(); }
   // The page last given to LoadPage, and its base.
   const std::string& _Source() const { return source_; }
   const Ref<FolderItem>& _Base() const { return base_; }
@@ -75,8 +73,7 @@ class HTMLViewer : public _HTMLViewerPlugin {
  private:
   void StartEngine();
 
-  std::unique_ptr<QWebEngineProfile> profile_;
-  QWebEngineView* view_ = nullptr;  // a child of the control's widget
+  std::unique_ptr<HTMLEngine> engine_{};  // its view is a child of the control's widget
   std::string source_{};
   Ref<FolderItem> base_{};
 };

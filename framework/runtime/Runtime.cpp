@@ -36,8 +36,8 @@ RuntimeState& State() {
 void RuntimeInit(int& argc, char** argv) {
   RuntimeState& s = State();
   if (!QCoreApplication::instance()) {
-    // The HTML engine shares its OpenGL contexts; Qt needs this before the application exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // NOTE: no Qt::AA_ShareOpenGLContexts here: it would make Qt start its
+    // OpenGL stack now. The HTML engine module makes the shared context itself.
     s.qtApp = std::make_unique<QApplication>(argc, argv);
   }
   s.exitStatus = 0;

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QString>
 #include <QVariant>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 
 #include "EventLoop.h"
 #include "fixtures/StreamServer.h"
 #include "framework/net/TCPSocket.h"
+#include "framework/plugins/HTMLEngine.h"
 #include "framework/plugins/HTMLViewer.h"
 #include "framework/runtime/Clock.h"
 #include "framework/ui/CheckBox.h"
@@ -39,15 +39,16 @@ class PlayerPlays : public tembrel::test::MonitorTest {
     window->chk_StartPlaying()->SetValue(startPlaying);
     fw::clock::AdvanceClock(15000);
     ASSERT_TRUE(RunUntil([&] { return window->LinkOpen; }));
-    page = window->htm_AudioPlayer()->_View()->page();
+    engine = window->htm_AudioPlayer()->_Engine();
+    ASSERT_NE(engine, nullptr);
   }
 
   Media Now() {
     Media media;
     bool answered = false;
-    page->runJavaScript(
-        "(function () { var a = document.querySelector('audio');"
-        " return a ? [a.paused, a.readyState, a.currentTime] : null; })()",
+    engine->RunJavaScript(
+        QStringLiteral("(function () { var a = document.querySelector('audio');"
+        " return a ? [a.paused, a.readyState, a.currentTime] : null; })()"),
         [&](const QVariant& v) {
           answered = true;
           QVariantList list = v.toList();
@@ -71,7 +72,7 @@ class PlayerPlays : public tembrel::test::MonitorTest {
   }
 
   StreamServer server;
-  QWebEnginePage* page = nullptr;
+  fw::HTMLEngine* engine = nullptr;
 };
 
 TEST_F(PlayerPlays, WithTheBoxTickedItStartsByItself) {
@@ -99,7 +100,7 @@ TEST_F(PlayerPlays, WithTheBoxClearItWaitsForTheUsersPlay) {
   tembrel::test::RunFor(1500);
   EXPECT_TRUE(Now().paused) << "but waits";
   EXPECT_EQ(Now().currentTime, 0);
-  page->runJavaScript("document.querySelector('audio').play()");  // the user's press
+  engine->RunJavaScript(QStringLiteral("document.querySelector('audio').play()"), {});  // the user's press
   ExpectPlaying();
 }
 

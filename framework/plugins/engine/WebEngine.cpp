@@ -1,0 +1,60 @@
+#include "WebEngine.h"
+
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+#include "MediaScripts.h"
+
+namespace fw {
+
+namespace {
+
+QWebEnginePage::WebAction PageAction(HTMLEngine::EditAction action) {
+  switch (action) {
+    case HTMLEngine::EditAction::Undo: return QWebEnginePage::Undo;
+    case HTMLEngine::EditAction::Cut: return QWebEnginePage::Cut;
+    case HTMLEngine::EditAction::Copy: return QWebEnginePage::Copy;
+    case HTMLEngine::EditAction::Paste: return QWebEnginePage::Paste;
+    case HTMLEngine::EditAction::SelectAll: return QWebEnginePage::SelectAll;
+  }
+  return QWebEnginePage::NoWebAction;
+}
+
+}  // namespace
+
+WebEngine::WebEngine(QWidget* parent)
+    : profile_(std::make_unique<QWebEngineProfile>()),  // off the record: nothing is kept between runs
+      view_(new QWebEngineView(parent)) {
+  InstallMediaScripts(*profile_);
+  auto* page = new QWebEnginePage(profile_.get(), view_);
+  QWebEngineSettings* settings = page->settings();
+  // The page's base is a local file and its stream is on the network.
+  settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+  // Autoplay is the user's own choice, made in the window.
+  settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
+  view_->setPage(page);
+  view_->setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+WebEngine::~WebEngine() {
+  // The page must go before the profile it was made with.
+  delete view_.data();
+}
+
+QWidget* WebEngine::View() { return view_; }
+
+void WebEngine::SetHtml(const QString& html, const QUrl& base) { view_->setHtml(html, base); }
+
+void WebEngine::RunJavaScript(const QString& script, std::function<void(const QVariant&)> done) {
+  if (done) {
+    view_->page()->runJavaScript(script, std::move(done));
+  } else {
+    view_->page()->runJavaScript(script);
+  }
+}
+
+void WebEngine::Trigger(EditAction action) { view_->page()->triggerAction(PageAction(action)); }
+
+}  // namespace fw
