@@ -6,7 +6,7 @@
 
 #include "Bench.h"
 #include "MonitorSession.h"
-#include "fixtures/LoopbackServer.h"
+#include "LoopbackServer.h"
 
 using tembrel::test::LoopbackServer;
 using tembrel::test::Then;

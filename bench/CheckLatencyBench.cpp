@@ -7,7 +7,7 @@
 
 #include "Bench.h"
 #include "MonitorSession.h"
-#include "fixtures/LoopbackServer.h"
+#include "LoopbackServer.h"
 
 using tembrel::test::LoopbackServer;
 

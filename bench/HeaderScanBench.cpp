@@ -11,9 +11,9 @@
 #include <string>
 
 #include "Bench.h"
-#include "framework/net/HTTPSocket.h"
-#include "framework/net/ResponseHead.h"
-#include "framework/net/ResponseHeadScanner.h"
+#include "net/HTTPSocket.h"
+#include "net/ResponseHead.h"
+#include "net/ResponseHeadScanner.h"
 
 namespace {
 

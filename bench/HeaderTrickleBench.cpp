@@ -19,8 +19,8 @@
 #include <thread>
 
 #include "Bench.h"
-#include "framework/net/HTTPSocket.h"
-#include "framework/runtime/Runtime.h"
+#include "net/HTTPSocket.h"
+#include "runtime/Runtime.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "Bench.h"
 #include "Processes.h"
-#include "fixtures/StreamServer.h"
+#include "StreamServer.h"
 
 namespace {
 

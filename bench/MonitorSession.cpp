@@ -2,11 +2,11 @@
 
 #include <cstdlib>
 
-#include "framework/net/TCPSocket.h"
-#include "framework/runtime/Clock.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/ui/Timer.h"
-#include "shell/Startup.h"
+#include "net/TCPSocket.h"
+#include "runtime/Clock.h"
+#include "runtime/Runtime.h"
+#include "ui/Timer.h"
+#include "Startup.h"
 
 namespace bench {
 

@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "Bench.h"
-#include "framework/runtime/Clock.h"
-#include "framework/runtime/Object.h"
-#include "monitor/win_MainWindow.h"
+#include "runtime/Clock.h"
+#include "runtime/Object.h"
+#include "win_MainWindow.h"
 
 namespace bench {
 

@@ -7,7 +7,7 @@
 
 #include "Bench.h"
 #include "Processes.h"
-#include "fixtures/StreamServer.h"
+#include "StreamServer.h"
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);

@@ -1,10 +1,10 @@
 #include <string>
 
 #include "BuildSettings.h"
-#include "framework/plugins/BevelButton.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/ui/PushButton.h"
-#include "framework/ui/ShowURL.h"
+#include "plugins/BevelButton.h"
+#include "runtime/Runtime.h"
+#include "ui/PushButton.h"
+#include "ui/ShowURL.h"
 #include "win_MainWindow.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "framework/net/HTTPSocket.h"
-#include "framework/net/InternetHeaders.h"
-#include "framework/net/TCPSocket.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/runtime/Text.h"
-#include "framework/ui/Timer.h"
+#include "net/HTTPSocket.h"
+#include "net/InternetHeaders.h"
+#include "net/TCPSocket.h"
+#include "runtime/Runtime.h"
+#include "runtime/Text.h"
+#include "ui/Timer.h"
 #include "win_MainWindow.h"
 
 namespace {

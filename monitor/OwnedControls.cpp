@@ -1,7 +1,7 @@
 #include "OwnedControls.h"
 
-#include "framework/runtime/ClassInfo.h"
-#include "framework/runtime/Runtime.h"
+#include "runtime/ClassInfo.h"
+#include "runtime/Runtime.h"
 
 namespace {
 

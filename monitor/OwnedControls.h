@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
-#include "framework/net/TCPSocket.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/runtime/WeakRef.h"
-#include "framework/ui/PaneChild.h"
-#include "framework/ui/Timer.h"
-#include "framework/ui/Window.h"
+#include "net/TCPSocket.h"
+#include "runtime/Runtime.h"
+#include "runtime/WeakRef.h"
+#include "ui/PaneChild.h"
+#include "ui/Timer.h"
+#include "ui/Window.h"
 
 // A non-visual control of the window: its framework class plus what the
 // window machinery needs of it, its owner (held weakly) and its index.

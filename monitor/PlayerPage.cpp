@@ -1,6 +1,6 @@
 #include "PlayerPage.h"
 
-#include "framework/runtime/Text.h"
+#include "runtime/Text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "BuildSettings.h"
 #include "DisplayValues.h"
-#include "framework/runtime/Settings.h"
+#include "runtime/Settings.h"
 
 namespace blocks {
 

@@ -1,8 +1,8 @@
 #include "win_MainWindow.h"
 
-#include "framework/net/HTTPSocket.h"
-#include "framework/runtime/ClassInfo.h"
-#include "framework/runtime/Runtime.h"
+#include "net/HTTPSocket.h"
+#include "runtime/ClassInfo.h"
+#include "runtime/Runtime.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "framework/Forward.h"
-#include "framework/runtime/Clock.h"
-#include "framework/ui/Graphics.h"
-#include "framework/ui/Window.h"
+#include "Forward.h"
+#include "runtime/Clock.h"
+#include "ui/Graphics.h"
+#include "ui/Window.h"
 
 // The stream monitor: the application's only window.
 class win_MainWindow : public fw::Window {

@@ -2,19 +2,19 @@
 
 #include <string_view>
 
-#include "framework/net/HTTPSocket.h"
-#include "framework/net/TCPSocket.h"
-#include "framework/plugins/BevelButton.h"
-#include "framework/plugins/HTMLViewer.h"
-#include "framework/runtime/ClassInfo.h"
-#include "framework/ui/Canvas.h"
-#include "framework/ui/CheckBox.h"
-#include "framework/ui/Label.h"
-#include "framework/ui/MenuItem.h"
-#include "framework/ui/PushButton.h"
-#include "framework/ui/Rectangle.h"
-#include "framework/ui/Timer.h"
-#include "framework/ui/Window.h"
+#include "net/HTTPSocket.h"
+#include "net/TCPSocket.h"
+#include "plugins/BevelButton.h"
+#include "plugins/HTMLViewer.h"
+#include "runtime/ClassInfo.h"
+#include "ui/Canvas.h"
+#include "ui/CheckBox.h"
+#include "ui/Label.h"
+#include "ui/MenuItem.h"
+#include "ui/PushButton.h"
+#include "ui/Rectangle.h"
+#include "ui/Timer.h"
+#include "ui/Window.h"
 
 namespace fuzz {
 

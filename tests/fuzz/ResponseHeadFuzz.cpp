@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "framework/net/LineEnd.h"
-#include "framework/net/ResponseHead.h"
-#include "framework/net/ResponseHeadScanner.h"
+#include "net/LineEnd.h"
+#include "net/ResponseHead.h"
+#include "net/ResponseHeadScanner.h"
 
 namespace {
 

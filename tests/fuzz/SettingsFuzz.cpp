@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "FuzzedClasses.h"
-#include "framework/runtime/Exceptions.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/runtime/Settings.h"
+#include "runtime/Exceptions.h"
+#include "runtime/Runtime.h"
+#include "runtime/Settings.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "FuzzedClasses.h"
-#include "monitor/SettingsBlocks.h"
+#include "SettingsBlocks.h"
 
 namespace {
 

@@ -7,15 +7,15 @@
 
 #include "EventLoop.h"
 #include "ProcessFigures.h"
-#include "fixtures/LoopbackServer.h"
-#include "fixtures/RawListeners.h"
-#include "framework/net/HTTPSocket.h"
-#include "framework/net/TCPSocket.h"
-#include "framework/plugins/HTMLViewer.h"
-#include "framework/runtime/Clock.h"
-#include "framework/ui/Rectangle.h"
-#include "framework/ui/Timer.h"
-#include "unit/monitor/MonitorFixture.h"
+#include "LoopbackServer.h"
+#include "RawListeners.h"
+#include "net/HTTPSocket.h"
+#include "net/TCPSocket.h"
+#include "plugins/HTMLViewer.h"
+#include "runtime/Clock.h"
+#include "ui/Rectangle.h"
+#include "ui/Timer.h"
+#include "MonitorFixture.h"
 
 namespace {
 

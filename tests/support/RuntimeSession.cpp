@@ -1,6 +1,6 @@
 #include "RuntimeSession.h"
 
-#include "framework/runtime/Runtime.h"
+#include "runtime/Runtime.h"
 
 namespace tembrel::test {
 

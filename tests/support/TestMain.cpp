@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "RuntimeSession.h"
-#include "framework/runtime/Runtime.h"
+#include "runtime/Runtime.h"
 
 // Every test binary runs on Qt's offscreen platform with a real event loop.
 int main(int argc, char** argv) {

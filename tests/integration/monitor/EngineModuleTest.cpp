@@ -7,12 +7,12 @@
 #include <string>
 
 #include "EventLoop.h"
-#include "fixtures/LoopbackServer.h"
-#include "framework/net/TCPSocket.h"
-#include "framework/plugins/HTMLEngineModule.h"
-#include "framework/plugins/HTMLViewer.h"
-#include "framework/runtime/Clock.h"
-#include "unit/monitor/MonitorFixture.h"
+#include "LoopbackServer.h"
+#include "net/TCPSocket.h"
+#include "plugins/HTMLEngineModule.h"
+#include "plugins/HTMLViewer.h"
+#include "runtime/Clock.h"
+#include "MonitorFixture.h"
 
 namespace {
 

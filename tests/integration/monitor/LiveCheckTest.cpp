@@ -3,15 +3,15 @@
 #include <optional>
 
 #include "EventLoop.h"
-#include "fixtures/LoopbackServer.h"
-#include "fixtures/RawListeners.h"
-#include "unit/monitor/MonitorFixture.h"
-#include "framework/net/HTTPSocket.h"
-#include "framework/net/TCPSocket.h"
-#include "framework/plugins/HTMLViewer.h"
-#include "framework/runtime/Clock.h"
-#include "framework/ui/Rectangle.h"
-#include "framework/ui/Timer.h"
+#include "LoopbackServer.h"
+#include "RawListeners.h"
+#include "MonitorFixture.h"
+#include "net/HTTPSocket.h"
+#include "net/TCPSocket.h"
+#include "plugins/HTMLViewer.h"
+#include "runtime/Clock.h"
+#include "ui/Rectangle.h"
+#include "ui/Timer.h"
 
 namespace {
 

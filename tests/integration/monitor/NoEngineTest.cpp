@@ -8,16 +8,16 @@
 
 #include "EventLoop.h"
 #include "RuntimeSession.h"
-#include "fixtures/LoopbackServer.h"
-#include "framework/net/TCPSocket.h"
-#include "framework/plugins/HTMLEngineModule.h"
-#include "framework/plugins/HTMLViewer.h"
-#include "framework/runtime/Clock.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/ui/MenuDispatch.h"
-#include "framework/ui/PushButton.h"
-#include "framework/ui/Rectangle.h"
-#include "unit/monitor/MonitorFixture.h"
+#include "LoopbackServer.h"
+#include "net/TCPSocket.h"
+#include "plugins/HTMLEngineModule.h"
+#include "plugins/HTMLViewer.h"
+#include "runtime/Clock.h"
+#include "runtime/Runtime.h"
+#include "ui/MenuDispatch.h"
+#include "ui/PushButton.h"
+#include "ui/Rectangle.h"
+#include "MonitorFixture.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 #include <QVariant>
 
 #include "EventLoop.h"
-#include "fixtures/StreamServer.h"
-#include "framework/net/TCPSocket.h"
-#include "framework/plugins/HTMLEngine.h"
-#include "framework/plugins/HTMLViewer.h"
-#include "framework/runtime/Clock.h"
-#include "framework/ui/CheckBox.h"
-#include "unit/monitor/MonitorFixture.h"
+#include "StreamServer.h"
+#include "net/TCPSocket.h"
+#include "plugins/HTMLEngine.h"
+#include "plugins/HTMLViewer.h"
+#include "runtime/Clock.h"
+#include "ui/CheckBox.h"
+#include "MonitorFixture.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "NetTestSupport.h"
-#include "fixtures/LoopbackServer.h"
-#include "fixtures/RawListeners.h"
-#include "framework/net/HTTPSocket.h"
-#include "framework/net/InternetHeaders.h"
-#include "framework/runtime/ClassInfo.h"
-#include "framework/runtime/Exceptions.h"
-#include "support/EventLoop.h"
+#include "LoopbackServer.h"
+#include "RawListeners.h"
+#include "net/HTTPSocket.h"
+#include "net/InternetHeaders.h"
+#include "runtime/ClassInfo.h"
+#include "runtime/Exceptions.h"
+#include "EventLoop.h"
 
 namespace {
 

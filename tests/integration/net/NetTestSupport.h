@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/runtime/Clock.h"
-#include "framework/runtime/Runtime.h"
+#include "runtime/Clock.h"
+#include "runtime/Runtime.h"
 
 namespace tembrel::test {
 

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "NetTestSupport.h"
-#include "fixtures/LoopbackServer.h"
-#include "fixtures/RawListeners.h"
-#include "framework/net/TCPSocket.h"
-#include "framework/runtime/ClassInfo.h"
-#include "support/EventLoop.h"
+#include "LoopbackServer.h"
+#include "RawListeners.h"
+#include "net/TCPSocket.h"
+#include "runtime/ClassInfo.h"
+#include "EventLoop.h"
 
 namespace {
 

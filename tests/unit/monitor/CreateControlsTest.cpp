@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "MonitorFixture.h"
-#include "framework/net/TCPSocket.h"
-#include "framework/plugins/BevelButton.h"
-#include "framework/plugins/HTMLViewer.h"
-#include "framework/runtime/ClassInfo.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/ui/Canvas.h"
-#include "framework/ui/Picture.h"
-#include "framework/ui/CheckBox.h"
-#include "framework/ui/Label.h"
-#include "framework/ui/PushButton.h"
-#include "framework/ui/Rectangle.h"
-#include "framework/ui/Timer.h"
-#include "monitor/OwnedControls.h"
+#include "net/TCPSocket.h"
+#include "plugins/BevelButton.h"
+#include "plugins/HTMLViewer.h"
+#include "runtime/ClassInfo.h"
+#include "runtime/Runtime.h"
+#include "ui/Canvas.h"
+#include "ui/Picture.h"
+#include "ui/CheckBox.h"
+#include "ui/Label.h"
+#include "ui/PushButton.h"
+#include "ui/Rectangle.h"
+#include "ui/Timer.h"
+#include "OwnedControls.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include "MonitorFixture.h"
 #include "UrlRecorder.h"
 #include "RuntimeSession.h"
-#include "framework/plugins/BevelButton.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/runtime/Clock.h"
-#include "framework/ui/PushButton.h"
-#include "shell/Startup.h"
+#include "plugins/BevelButton.h"
+#include "runtime/Runtime.h"
+#include "runtime/Clock.h"
+#include "ui/PushButton.h"
+#include "Startup.h"
 
 namespace {
 

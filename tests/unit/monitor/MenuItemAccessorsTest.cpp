@@ -3,9 +3,9 @@
 #include <set>
 
 #include "MonitorFixture.h"
-#include "framework/runtime/Exceptions.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/ui/MenuItem.h"
+#include "runtime/Exceptions.h"
+#include "runtime/Runtime.h"
+#include "ui/MenuItem.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "MonitorFixture.h"
-#include "framework/ui/Canvas.h"
-#include "framework/ui/Label.h"
-#include "framework/plugins/HTMLViewer.h"
+#include "ui/Canvas.h"
+#include "ui/Label.h"
+#include "plugins/HTMLViewer.h"
 
 namespace {
 

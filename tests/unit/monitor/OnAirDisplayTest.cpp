@@ -7,15 +7,15 @@
 
 #include "EventLoop.h"
 #include "MonitorFixture.h"
-#include "framework/plugins/HTMLViewer.h"
-#include "framework/runtime/Exceptions.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/ui/CheckBox.h"
-#include "framework/ui/FolderItem.h"
-#include "framework/ui/Graphics.h"
-#include "framework/ui/Rectangle.h"
-#include "framework/ui/Timer.h"
-#include "monitor/PlayerPage.h"
+#include "plugins/HTMLViewer.h"
+#include "runtime/Exceptions.h"
+#include "runtime/Runtime.h"
+#include "ui/CheckBox.h"
+#include "ui/FolderItem.h"
+#include "ui/Graphics.h"
+#include "ui/Rectangle.h"
+#include "ui/Timer.h"
+#include "PlayerPage.h"
 
 namespace {
 

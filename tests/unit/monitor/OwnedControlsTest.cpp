@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "framework/runtime/Runtime.h"
-#include "framework/ui/Window.h"
-#include "monitor/OwnedControls.h"
+#include "runtime/Runtime.h"
+#include "ui/Window.h"
+#include "OwnedControls.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/net/InternetHeaders.h"
+#include "net/InternetHeaders.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "framework/net/HTTPSocket.h"
-#include "framework/net/TCPSocket.h"
-#include "framework/runtime/ClassInfo.h"
-#include "framework/runtime/Settings.h"
+#include "net/HTTPSocket.h"
+#include "net/TCPSocket.h"
+#include "runtime/ClassInfo.h"
+#include "runtime/Settings.h"
 
 namespace {
 

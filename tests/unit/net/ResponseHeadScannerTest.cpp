@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "framework/net/ResponseHead.h"
-#include "framework/net/ResponseHeadScanner.h"
+#include "net/ResponseHead.h"
+#include "net/ResponseHeadScanner.h"
 
 namespace fw {
 

@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "framework/net/ResponseHead.h"
+#include "net/ResponseHead.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "framework/plugins/QuietEngineStart.h"
+#include "plugins/QuietEngineStart.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Compiled, not run, by the tests: once as it is, and once with a misspelt
 // name in each of the two places where code names an event, which must then
 // fail to compile.
-#include "framework/runtime/ClassInfo.h"
-#include "framework/ui/Window.h"
+#include "runtime/ClassInfo.h"
+#include "ui/Window.h"
 
 #ifndef RAISED_EVENT
 #define RAISED_EVENT "Window.Open"

@@ -3,11 +3,11 @@
 #include <thread>
 
 #include "RuntimeSession.h"
-#include "framework/runtime/ClassInfo.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/runtime/WeakRef.h"
-#include "framework/ui/Application.h"
-#include "framework/ui/Window.h"
+#include "runtime/ClassInfo.h"
+#include "runtime/Runtime.h"
+#include "runtime/WeakRef.h"
+#include "ui/Application.h"
+#include "ui/Window.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "Bytes.h"
-#include "framework/runtime/ClassInfo.h"
-#include "framework/runtime/Exceptions.h"
-#include "framework/runtime/Settings.h"
+#include "runtime/ClassInfo.h"
+#include "runtime/Exceptions.h"
+#include "runtime/Settings.h"
 
 namespace {
 

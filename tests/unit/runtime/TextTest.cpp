@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "framework/runtime/Text.h"
+#include "runtime/Text.h"
 
 namespace {
 

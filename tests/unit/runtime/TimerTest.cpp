@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "framework/runtime/Clock.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/ui/Timer.h"
+#include "runtime/Clock.h"
+#include "runtime/Runtime.h"
+#include "ui/Timer.h"
 
 namespace {
 

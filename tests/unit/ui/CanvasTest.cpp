@@ -1,9 +1,9 @@
 #include <QImage>
 
 #include "WindowFixture.h"
-#include "monitor/SettingsBlocks.h"
-#include "framework/ui/Canvas.h"
-#include "framework/ui/Picture.h"
+#include "SettingsBlocks.h"
+#include "ui/Canvas.h"
+#include "ui/Picture.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "Ink.h"
 #include "WindowFixture.h"
-#include "monitor/SettingsBlocks.h"
-#include "framework/ui/CheckBox.h"
+#include "SettingsBlocks.h"
+#include "ui/CheckBox.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "framework/ui/FolderItem.h"
+#include "ui/FolderItem.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 
 #include "Ink.h"
 #include "WindowFixture.h"
-#include "monitor/SettingsBlocks.h"
-#include "framework/ui/Label.h"
-#include "framework/ui/Rectangle.h"
+#include "SettingsBlocks.h"
+#include "ui/Label.h"
+#include "ui/Rectangle.h"
 
 namespace {
 

@@ -4,17 +4,17 @@
 #include <thread>
 
 #include "RuntimeSession.h"
-#include "framework/plugins/BevelButton.h"
-#include "framework/plugins/HTMLViewer.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/ui/Application.h"
-#include "framework/ui/Canvas.h"
-#include "framework/ui/CheckBox.h"
-#include "framework/ui/Label.h"
-#include "framework/ui/MenuItem.h"
-#include "framework/ui/PushButton.h"
-#include "framework/ui/Rectangle.h"
-#include "framework/ui/Window.h"
+#include "plugins/BevelButton.h"
+#include "plugins/HTMLViewer.h"
+#include "runtime/Runtime.h"
+#include "ui/Application.h"
+#include "ui/Canvas.h"
+#include "ui/CheckBox.h"
+#include "ui/Label.h"
+#include "ui/MenuItem.h"
+#include "ui/PushButton.h"
+#include "ui/Rectangle.h"
+#include "ui/Window.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "framework/ui/Picture.h"
+#include "ui/Picture.h"
 
 namespace {
 

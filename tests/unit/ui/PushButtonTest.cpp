@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "WindowFixture.h"
-#include "monitor/SettingsBlocks.h"
-#include "framework/runtime/Exceptions.h"
-#include "framework/ui/PushButton.h"
+#include "SettingsBlocks.h"
+#include "runtime/Exceptions.h"
+#include "ui/PushButton.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <functional>
 
 #include "WindowFixture.h"
-#include "framework/plugins/BevelButton.h"
-#include "framework/runtime/Exceptions.h"
-#include "framework/ui/Canvas.h"
-#include "framework/ui/CheckBox.h"
-#include "framework/ui/PushButton.h"
-#include "framework/ui/Rectangle.h"
+#include "plugins/BevelButton.h"
+#include "runtime/Exceptions.h"
+#include "ui/Canvas.h"
+#include "ui/CheckBox.h"
+#include "ui/PushButton.h"
+#include "ui/Rectangle.h"
 
 namespace {
 

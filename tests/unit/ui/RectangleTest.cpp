@@ -1,9 +1,9 @@
 #include <QImage>
 
 #include "WindowFixture.h"
-#include "monitor/SettingsBlocks.h"
-#include "framework/ui/Rectangle.h"
-#include "support/EventLoop.h"
+#include "SettingsBlocks.h"
+#include "ui/Rectangle.h"
+#include "EventLoop.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "UrlRecorder.h"
-#include "framework/ui/ShowURL.h"
+#include "ui/ShowURL.h"
 
 namespace {
 

@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "EventLoop.h"
-#include "framework/plugins/BevelButton.h"
-#include "framework/runtime/ClassInfo.h"
-#include "framework/ui/Graphics.h"
-#include "framework/ui/MenuItem.h"
-#include "framework/ui/PushButton.h"
-#include "framework/ui/Timer.h"
-#include "framework/ui/Window.h"
+#include "plugins/BevelButton.h"
+#include "runtime/ClassInfo.h"
+#include "ui/Graphics.h"
+#include "ui/MenuItem.h"
+#include "ui/PushButton.h"
+#include "ui/Timer.h"
+#include "ui/Window.h"
 
 namespace {
 

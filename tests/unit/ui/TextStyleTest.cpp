@@ -3,10 +3,10 @@
 #include <functional>
 
 #include "WindowFixture.h"
-#include "framework/plugins/BevelButton.h"
-#include "framework/ui/CheckBox.h"
-#include "framework/ui/Label.h"
-#include "framework/ui/PushButton.h"
+#include "plugins/BevelButton.h"
+#include "ui/CheckBox.h"
+#include "ui/Label.h"
+#include "ui/PushButton.h"
 
 namespace {
 

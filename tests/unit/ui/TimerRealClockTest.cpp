@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "EventLoop.h"
-#include "framework/runtime/ClassInfo.h"
-#include "framework/ui/Timer.h"
+#include "runtime/ClassInfo.h"
+#include "ui/Timer.h"
 
 namespace {
 

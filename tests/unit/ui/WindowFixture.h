@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "framework/runtime/Runtime.h"
-#include "framework/runtime/Settings.h"
-#include "framework/ui/Window.h"
+#include "runtime/Runtime.h"
+#include "runtime/Settings.h"
+#include "ui/Window.h"
 
 namespace tembrel::test {
 

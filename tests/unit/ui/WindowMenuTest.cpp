@@ -10,10 +10,10 @@
 #include <QWidget>
 
 #include "WindowFixture.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/ui/MenuDispatch.h"
-#include "framework/ui/MenuItem.h"
-#include "framework/ui/Rectangle.h"
+#include "runtime/Runtime.h"
+#include "ui/MenuDispatch.h"
+#include "ui/MenuItem.h"
+#include "ui/Rectangle.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <vector>
 
 #include "WindowFixture.h"
-#include "framework/ui/Graphics.h"
+#include "ui/Graphics.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/ui/MenuItem.h"
+#include "ui/MenuItem.h"
 
 // The application's one menu bar, shared by the application and the window.
 class MainMenuBar : public fw::MenuBar {

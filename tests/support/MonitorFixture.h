@@ -4,10 +4,10 @@
 
 #include <QTemporaryDir>
 
-#include "framework/runtime/Clock.h"
-#include "framework/runtime/Color.h"
-#include "framework/runtime/Object.h"
-#include "monitor/win_MainWindow.h"
+#include "runtime/Clock.h"
+#include "runtime/Color.h"
+#include "runtime/Object.h"
+#include "win_MainWindow.h"
 
 namespace tembrel::test {
 

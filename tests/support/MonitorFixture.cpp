@@ -3,10 +3,10 @@
 #include <QDir>
 
 #include "EventLoop.h"
-#include "framework/runtime/Clock.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/ui/Timer.h"
-#include "shell/Startup.h"
+#include "runtime/Clock.h"
+#include "runtime/Runtime.h"
+#include "ui/Timer.h"
+#include "Startup.h"
 
 namespace tembrel::test {
 

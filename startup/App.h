@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/ui/Application.h"
+#include "ui/Application.h"
 
 // The application object. It adds nothing to the framework's Application.
 class App : public fw::Application {

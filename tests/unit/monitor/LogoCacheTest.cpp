@@ -4,8 +4,8 @@
 
 #include <stdexcept>
 
-#include "framework/ui/Picture.h"
-#include "shell/qaxlogo.h"
+#include "ui/Picture.h"
+#include "qaxlogo.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "framework/Forward.h"
+#include "Forward.h"
 
 // The organisation's logo, opened from the application's resources when first
 // needed and kept once an open yields a picture.

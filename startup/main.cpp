@@ -1,5 +1,5 @@
 #include "Startup.h"
-#include "framework/runtime/Runtime.h"
+#include "runtime/Runtime.h"
 
 int main(int argc, char** argv) {
   fw::RuntimeInit(argc, argv);

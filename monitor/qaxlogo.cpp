@@ -1,6 +1,6 @@
 #include "qaxlogo.h"
 
-#include "framework/ui/Picture.h"
+#include "ui/Picture.h"
 
 fw::Ref<fw::Picture> LogoCache::Get() {
   if (!pic_) pic_ = open_("qaxlogo");

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string_view>
 
-#include "framework/runtime/ClassInfo.h"
-#include "framework/runtime/Finalizers.h"
-#include "framework/runtime/Runtime.h"
+#include "runtime/ClassInfo.h"
+#include "runtime/Finalizers.h"
+#include "runtime/Runtime.h"
 
 fw::Ref<MainMenuBar> MainMenuBar::_implicitInstance;
 

@@ -6,11 +6,11 @@
 #include <thread>
 
 #include "RuntimeSession.h"
-#include "framework/runtime/Exceptions.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/ui/Application.h"
-#include "framework/ui/MenuItem.h"
-#include "shell/MainMenuBar.h"
+#include "runtime/Exceptions.h"
+#include "runtime/Runtime.h"
+#include "ui/Application.h"
+#include "ui/MenuItem.h"
+#include "MainMenuBar.h"
 
 namespace {
 

@@ -6,17 +6,17 @@
 #include <stdexcept>
 
 #include "RuntimeSession.h"
-#include "framework/runtime/ClassInfo.h"
-#include "framework/runtime/Clock.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/ui/Application.h"
-#include "framework/ui/MenuItem.h"
-#include "framework/ui/Timer.h"
-#include "framework/ui/Window.h"
-#include "monitor/win_MainWindow.h"
-#include "shell/App.h"
-#include "shell/MainMenuBar.h"
-#include "shell/Startup.h"
+#include "runtime/ClassInfo.h"
+#include "runtime/Clock.h"
+#include "runtime/Runtime.h"
+#include "ui/Application.h"
+#include "ui/MenuItem.h"
+#include "ui/Timer.h"
+#include "ui/Window.h"
+#include "win_MainWindow.h"
+#include "App.h"
+#include "MainMenuBar.h"
+#include "Startup.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include "App.h"
 #include "MainMenuBar.h"
-#include "framework/runtime/Runtime.h"
-#include "framework/ui/Application.h"
-#include "monitor/OwnedControls.h"
-#include "monitor/win_MainWindow.h"
+#include "runtime/Runtime.h"
+#include "ui/Application.h"
+#include "OwnedControls.h"
+#include "win_MainWindow.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "App.h"
 
-#include "framework/runtime/ClassInfo.h"
+#include "runtime/ClassInfo.h"
 
 namespace {
 

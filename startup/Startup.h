@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "framework/runtime/Finalizers.h"
-#include "framework/runtime/Object.h"
+#include "runtime/Finalizers.h"
+#include "runtime/Object.h"
 
 // The road from the process entry to the event loop and back.
 void _Main();
