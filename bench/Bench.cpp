@@ -3,7 +3,6 @@
 #include <QAbstractEventDispatcher>
 #include <QEventLoop>
 #include <QTimer>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdarg>

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "Bench.h"
-#include "MonitorSession.h"
 #include "LoopbackServer.h"
+#include "MonitorSession.h"
 
 using tembrel::test::LoopbackServer;
 using tembrel::test::Then;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "Bench.h"
-#include "MonitorSession.h"
 #include "LoopbackServer.h"
+#include "MonitorSession.h"
 
 using tembrel::test::LoopbackServer;
 

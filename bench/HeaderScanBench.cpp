@@ -5,7 +5,6 @@
 #include <time.h>
 
 #include <QByteArray>
-
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -49,7 +48,8 @@ int main(int argc, char** argv) {
   const std::string block = EndlessBlock(bytes);
 
   fw::ResponseHeadScanner scanner;
-  const double scanned = CpuMillisecondsFeeding(block, [&](const std::string& held) { return scanner.Scan(held).has_value(); });
+  const double scanned =
+      CpuMillisecondsFeeding(block, [&](const std::string& held) { return scanner.Scan(held).has_value(); });
   const double reparsed = CpuMillisecondsFeeding(block, [](const std::string& held) {
     // As a peek at all that the socket holds gave them: into a QByteArray, then into a std::string.
     const QByteArray peeked(held.data(), static_cast<qsizetype>(held.size()));

@@ -11,7 +11,6 @@
 
 #include <QHostAddress>
 #include <QTcpSocket>
-
 #include <atomic>
 #include <cstdlib>
 #include <memory>
@@ -179,12 +178,12 @@ int main(int argc, char** argv) {
   const double received = static_cast<double>(kRounds * server.Total());
   const double clientPerByte = client.cpuUs / received;
   const double plainPerByte = plain.cpuUs / received;
-  bench::Row("Header trickle, CPU per byte",
-             bench::Format("%.1f us (plain socket %.1f us, %.2fx)", clientPerByte, plainPerByte,
-                           clientPerByte / plainPerByte),
-             bench::Format("main thread; %zu header bytes in 1-byte segments %ld us apart, %d rounds each; data "
-                           "events per byte: client %.2f, plain %.2f",
-                           bytes, gapUs, kRounds, static_cast<double>(client.dataEvents) / received,
-                           static_cast<double>(plain.dataEvents) / received));
+  bench::Row(
+      "Header trickle, CPU per byte",
+      bench::Format("%.1f us (plain socket %.1f us, %.2fx)", clientPerByte, plainPerByte, clientPerByte / plainPerByte),
+      bench::Format("main thread; %zu header bytes in 1-byte segments %ld us apart, %d rounds each; data "
+                    "events per byte: client %.2f, plain %.2f",
+                    bytes, gapUs, kRounds, static_cast<double>(client.dataEvents) / received,
+                    static_cast<double>(plain.dataEvents) / received));
   return fw::RuntimeExit();
 }

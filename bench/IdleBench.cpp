@@ -3,7 +3,6 @@
 // the same way; then CPU time over the minute after its first check, and the
 // memory it holds at the end (its web engine has not started).
 #include <QCoreApplication>
-
 #include <cstdlib>
 
 #include "Bench.h"

@@ -2,11 +2,11 @@
 
 #include <cstdlib>
 
+#include "Startup.h"
 #include "net/TCPSocket.h"
 #include "runtime/Clock.h"
 #include "runtime/Runtime.h"
 #include "ui/Timer.h"
-#include "Startup.h"
 
 namespace bench {
 

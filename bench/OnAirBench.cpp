@@ -2,7 +2,6 @@
 // its whole process tree (the web engine's QtWebEngineProcess helpers
 // included) once the player page has loaded and asked for the stream.
 #include <QCoreApplication>
-
 #include <cstdlib>
 
 #include "Bench.h"

@@ -9,7 +9,6 @@
 #include <QSocketNotifier>
 #include <QTcpServer>
 #include <QTcpSocket>
-
 #include <algorithm>
 #include <cstdlib>
 #include <memory>

@@ -29,12 +29,24 @@ void Register() {
 }
 
 constexpr Initializer kFrameworkInitializers[] = {
-    &Register<Object>,           &Register<RuntimeException>, &Register<NilObjectException>,
-    &Register<IllegalCastException>, &Register<ThreadAccessingUIException>, &Register<WeakRef>,
-    &Register<Application>,      &Register<Window>,           &Register<MenuItem>,
-    &Register<MenuBar>,          &Register<QuitMenuItem>,     &Register<Timer>,
-    &Register<Graphics>,         &Register<Picture>,          &Register<FolderItem>,
-    &Register<SocketCore>,       &Register<TCPSocket>,        &Register<InternetHeaders>,
+    &Register<Object>,
+    &Register<RuntimeException>,
+    &Register<NilObjectException>,
+    &Register<IllegalCastException>,
+    &Register<ThreadAccessingUIException>,
+    &Register<WeakRef>,
+    &Register<Application>,
+    &Register<Window>,
+    &Register<MenuItem>,
+    &Register<MenuBar>,
+    &Register<QuitMenuItem>,
+    &Register<Timer>,
+    &Register<Graphics>,
+    &Register<Picture>,
+    &Register<FolderItem>,
+    &Register<SocketCore>,
+    &Register<TCPSocket>,
+    &Register<InternetHeaders>,
     &Register<HTTPSocket>,
 };
 
@@ -44,8 +56,8 @@ std::span<const Initializer> FrameworkInitializers() { return kFrameworkInitiali
 
 // The window-system controls: registered once the application is being set up.
 void _RuntimeInitExternalClasses() {
-  for (Initializer registration : {&Register<Rectangle>, &Register<Label>, &Register<CheckBox>, &Register<Canvas>,
-                                   &Register<PushButton>}) {
+  for (Initializer registration :
+       {&Register<Rectangle>, &Register<Label>, &Register<CheckBox>, &Register<Canvas>, &Register<PushButton>}) {
     registration();
   }
 }

@@ -1,10 +1,12 @@
 #include <string_view>
 
+#include "MainMenuBar.h"
 #include "OwnedControls.h"
 #include "SettingsBlocks.h"
 #include "net/TCPSocket.h"
 #include "plugins/BevelButton.h"
 #include "plugins/HTMLViewer.h"
+#include "qaxlogo.h"
 #include "runtime/Runtime.h"
 #include "runtime/Settings.h"
 #include "ui/Canvas.h"
@@ -13,8 +15,6 @@
 #include "ui/PushButton.h"
 #include "ui/Rectangle.h"
 #include "ui/Timer.h"
-#include "MainMenuBar.h"
-#include "qaxlogo.h"
 #include "win_MainWindow.h"
 
 namespace {
@@ -66,8 +66,7 @@ const ControlRow kControls[] = {
      &blocks::chk_StartPlaying},
     {"pic_Logo", &fw::Canvas::Description, &Construct<fw::RectControl>, &CastTo<fw::Canvas>, &blocks::pic_Logo,
      &GiveLogoBackdrop},
-    {"btn_Exit", &fw::PushButton::Description, &Construct<fw::RectControl>, &CastTo<fw::PushButton>,
-     &blocks::btn_Exit},
+    {"btn_Exit", &fw::PushButton::Description, &Construct<fw::RectControl>, &CastTo<fw::PushButton>, &blocks::btn_Exit},
     {"lbl_Heading", &fw::Label::Description, &Construct<fw::RectControl>, &CastTo<fw::Label>, &blocks::lbl_Heading},
     {"btn_Open", &fw::BevelButton::Description, &Construct<fw::RectControl>, &CastTo<fw::BevelButton>,
      &blocks::btn_Open},

@@ -101,6 +101,4 @@ void win_MainWindow::RequestTimeLimitReached() {
 }
 
 // No answer can come any more: the check ends at once, as at the time limit.
-void win_MainWindow::RequestEndedEarly() {
-  HTTPGetError(HTTPGetSocket, fw::Deref(HTTPGetSocket).LastErrorCode());
-}
+void win_MainWindow::RequestEndedEarly() { HTTPGetError(HTTPGetSocket, fw::Deref(HTTPGetSocket).LastErrorCode()); }

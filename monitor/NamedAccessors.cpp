@@ -33,9 +33,7 @@ fw::Ref<fw::TCPSocket> win_MainWindow::skt_TestOnlineSocket() {
   return ControlNamed<fw::TCPSocket>(*this, "skt_TestOnlineSocket");
 }
 fw::Ref<fw::Timer> win_MainWindow::tmr_LiveCheckTimer() { return ControlNamed<fw::Timer>(*this, "tmr_LiveCheckTimer"); }
-fw::Ref<fw::Rectangle> win_MainWindow::rct_OnAirLight() {
-  return ControlNamed<fw::Rectangle>(*this, "rct_OnAirLight");
-}
+fw::Ref<fw::Rectangle> win_MainWindow::rct_OnAirLight() { return ControlNamed<fw::Rectangle>(*this, "rct_OnAirLight"); }
 fw::Ref<fw::Label> win_MainWindow::lbl_OnlineState() { return ControlNamed<fw::Label>(*this, "lbl_OnlineState"); }
 fw::Ref<fw::CheckBox> win_MainWindow::chk_StartPlaying() {
   return ControlNamed<fw::CheckBox>(*this, "chk_StartPlaying");

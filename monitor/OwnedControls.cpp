@@ -14,9 +14,8 @@ constexpr fw::PropertyInfo kProperties[] = {
 // The four operations through which the window machinery reaches the object,
 // then the class's constructor (the socket's replaces TCPSocket's; the timer's is new).
 constexpr fw::MethodInfo kMethods[] = {
-    {"_SetWindow", "( Window )", "Hidden"}, {"Window", "(  ) as Window"},
-    {"_Index", "(  ) as Integer", "Hidden"}, {"_SetIndex", "( Integer )", "Hidden"},
-    {"Constructor", "(  )"},
+    {"_SetWindow", "( Window )", "Hidden"}, {"Window", "(  ) as Window"}, {"_Index", "(  ) as Integer", "Hidden"},
+    {"_SetIndex", "( Integer )", "Hidden"}, {"Constructor", "(  )"},
 };
 
 constexpr std::string_view kSocketInterfaces[] = {"Writeable", "Readable", "_PaneChild"};

@@ -15,6 +15,8 @@ constexpr fw::FontUnits kDefaultUnits = fw::FontUnits::Default;
 
 }  // namespace
 
+// One entry a line, in the order the block stores them.
+// clang-format off
 const std::string& Window() {
   static const std::string block = Block({
       Integer("Width", 600),
@@ -334,5 +336,7 @@ const std::string& htm_AudioPlayer() {
   });
   return block;
 }
+
+// clang-format on
 
 }  // namespace blocks

@@ -3,7 +3,7 @@
 # that are missing: `sh scripts/install-deps.sh build test`. The sets:
 #   build     compiler, CMake, Ninja, Qt and GoogleTest (the tests are configured with the rest)
 #   run       build, and a font for the window
-#   test      run, and Xvfb with the X tools, the network tools and Python of the end-to-end test
+#   test      run, and Xvfb with the X tools and the network tools of the end-to-end test, clang-format
 #   bench     test's packages too: the benchmarks run the real binary in the same way
 #   clang     build, and clang-14 with its sanitizer and libFuzzer runtimes (llvm-14 for its symbolizer)
 set -eu
@@ -11,7 +11,7 @@ set -eu
 build="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin
 libgtest-dev python3"
 run="fonts-dejavu-core"
-test="xvfb xauth iproute2 util-linux x11-apps xdotool"
+test="xvfb xauth iproute2 util-linux x11-apps xdotool clang-format"
 clang="clang-14 libclang-rt-14-dev llvm-14"
 
 wanted=$build

@@ -9,10 +9,8 @@ constexpr fw::MethodInfo kMethods[] = {{"Constructor", "(  )"}};
 }  // namespace
 
 const fw::ClassInfo& App::Description() {
-  static const fw::ClassInfo info{.name = "App",
-                                  .base = &fw::Application::Description(),
-                                  .methods = kMethods,
-                                  .create = &fw::Create<App>};
+  static const fw::ClassInfo info{
+      .name = "App", .base = &fw::Application::Description(), .methods = kMethods, .create = &fw::Create<App>};
   return info;
 }
 

@@ -2,9 +2,9 @@
 
 #include "App.h"
 #include "MainMenuBar.h"
+#include "OwnedControls.h"
 #include "runtime/Runtime.h"
 #include "ui/Application.h"
-#include "OwnedControls.h"
 #include "win_MainWindow.h"
 
 namespace {

@@ -64,9 +64,7 @@ const ClassInfo& HTTPSocket::Description() {
 }
 const ClassInfo& HTTPSocket::Class() const { return Description(); }
 
-HTTPSocket::HTTPSocket() : requestHeaders_(std::make_shared<InternetHeaders>()) {
-  SetReceiveLimit(kMaxHeaderBytes);
-}
+HTTPSocket::HTTPSocket() : requestHeaders_(std::make_shared<InternetHeaders>()) { SetReceiveLimit(kMaxHeaderBytes); }
 
 void HTTPSocket::Constructor() {
   TCPSocket::Constructor();

@@ -12,11 +12,8 @@ namespace fw {
 namespace {
 
 constexpr MethodInfo kMethods[] = {
-    {"Count", "(  ) as Integer"},
-    {"Name", "( Integer ) as String"},
-    {"SetHeader", "( String, String )"},
-    {"Value", "( String ) as String"},
-    {"Value", "( Integer ) as String"},
+    {"Count", "(  ) as Integer"},      {"Name", "( Integer ) as String"},  {"SetHeader", "( String, String )"},
+    {"Value", "( String ) as String"}, {"Value", "( Integer ) as String"},
 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }

@@ -40,8 +40,8 @@ ResponseHead ResponseHeadAt(std::string_view data, std::size_t blockLength, std:
   head.blockLength = blockLength;
   head.terminatorLength = terminatorLength;
   head.statusLine = block.substr(0, lineEndAt);
-  head.headerLines = lineEndAt == std::string_view::npos ? block.substr(block.size())
-                                                         : block.substr(lineEndAt + blockLineEnd.size());
+  head.headerLines =
+      lineEndAt == std::string_view::npos ? block.substr(block.size()) : block.substr(lineEndAt + blockLineEnd.size());
   head.status = ValToInteger(SecondField(head.statusLine));
   return head;
 }

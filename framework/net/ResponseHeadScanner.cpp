@@ -12,8 +12,7 @@ std::optional<ResponseHead> ResponseHeadScanner::Scan(std::string_view data) {
                                                       : hasLf_ ? std::pair{firstLfLf_, std::size_t{2}}
                                                       : hasCr_ ? std::pair{firstCrCr_, std::size_t{2}}
                                                                : std::pair{firstCrLfCrLf_, std::size_t{4}};
-  const std::pair<std::size_t, std::size_t> order[] = {
-      ownKind, {firstLfLf_, 2}, {firstCrLfCrLf_, 4}, {firstCrCr_, 2}};
+  const std::pair<std::size_t, std::size_t> order[] = {ownKind, {firstLfLf_, 2}, {firstCrLfCrLf_, 4}, {firstCrCr_, 2}};
   for (const auto& [at, length] : order) {
     if (at != kNotFound) return ResponseHeadAt(data, at, length);
   }

@@ -13,10 +13,17 @@ namespace fw {
 namespace {
 
 constexpr MethodInfo kMethods[] = {
-    {"Close", "(  )"},          {"Connect", "(  )"},        {"Constructor", "(  )"},
-    {"Purge", "(  )"},          {"Disconnect", "(  )"},     {"EOF", "(  ) as Boolean"},
-    {"Flush", "(  )"},          {"Lookahead", "(  ) as String"}, {"Read", "( Integer ) as String"},
-    {"ReadAll", "(  ) as String"}, {"Write", "( String )"},
+    {"Close", "(  )"},
+    {"Connect", "(  )"},
+    {"Constructor", "(  )"},
+    {"Purge", "(  )"},
+    {"Disconnect", "(  )"},
+    {"EOF", "(  ) as Boolean"},
+    {"Flush", "(  )"},
+    {"Lookahead", "(  ) as String"},
+    {"Read", "( Integer ) as String"},
+    {"ReadAll", "(  ) as String"},
+    {"Write", "( String )"},
 };
 
 constexpr PropertyInfo kProperties[] = {

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "../runtime/Color.h"
 #include "../runtime/ClassInfo.h"
+#include "../runtime/Color.h"
 #include "../ui/TextControl.h"
 
 class QMenu;

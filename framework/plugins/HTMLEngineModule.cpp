@@ -1,9 +1,8 @@
 #include "HTMLEngineModule.h"
 
-#include <QCoreApplication>
-
 #include <dlfcn.h>
 
+#include <QCoreApplication>
 #include <cstdio>
 
 #include "HTMLEngine.h"

@@ -4,7 +4,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWidget>
-
 #include <optional>
 
 #include "../runtime/ClassInfo.h"
@@ -103,6 +102,5 @@ void HTMLViewer::_StandardEditAction(QWidget* focus, std::string_view itemName) 
     RectControl::_StandardEditAction(focus, itemName);
   }
 }
-
 
 }  // namespace fw

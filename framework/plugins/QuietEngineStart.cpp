@@ -1,7 +1,6 @@
 #include "QuietEngineStart.h"
 
 #include <QString>
-
 #include <cstring>
 
 namespace fw {

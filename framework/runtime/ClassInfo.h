@@ -66,17 +66,29 @@ const ClassEventHandler* FindClassEventHandler(const ClassInfo& cls, int positio
 template <class T>
 struct PropertyTypeOf;
 template <>
-struct PropertyTypeOf<std::int64_t> { static constexpr PropertyType value = PropertyType::Integer; };
+struct PropertyTypeOf<std::int64_t> {
+  static constexpr PropertyType value = PropertyType::Integer;
+};
 template <>
-struct PropertyTypeOf<bool> { static constexpr PropertyType value = PropertyType::Boolean; };
+struct PropertyTypeOf<bool> {
+  static constexpr PropertyType value = PropertyType::Boolean;
+};
 template <>
-struct PropertyTypeOf<std::string> { static constexpr PropertyType value = PropertyType::String; };
+struct PropertyTypeOf<std::string> {
+  static constexpr PropertyType value = PropertyType::String;
+};
 template <>
-struct PropertyTypeOf<Color> { static constexpr PropertyType value = PropertyType::Color; };
+struct PropertyTypeOf<Color> {
+  static constexpr PropertyType value = PropertyType::Color;
+};
 template <>
-struct PropertyTypeOf<float> { static constexpr PropertyType value = PropertyType::Single; };
+struct PropertyTypeOf<float> {
+  static constexpr PropertyType value = PropertyType::Single;
+};
 template <>
-struct PropertyTypeOf<FontUnits> { static constexpr PropertyType value = PropertyType::FontUnits; };
+struct PropertyTypeOf<FontUnits> {
+  static constexpr PropertyType value = PropertyType::FontUnits;
+};
 
 template <class M>
 struct SetterTraits;
@@ -100,8 +112,7 @@ constexpr PropertyInfo Property(std::string_view name, std::string_view attribut
 }
 
 // A property that no settings block sets (a plain field or a read-only value).
-constexpr PropertyInfo Field(std::string_view name, PropertyType type,
-                             std::string_view attributes = {}) {
+constexpr PropertyInfo Field(std::string_view name, PropertyType type, std::string_view attributes = {}) {
   return {name, type, nullptr, attributes};
 }
 

@@ -1,7 +1,6 @@
 #include "Clock.h"
 
 #include <QTimer>
-
 #include <algorithm>
 #include <chrono>
 #include <vector>
@@ -27,9 +26,9 @@ struct ScheduledCall::Backend {
   using Steady = std::chrono::steady_clock;
 
   std::function<void()> action;
-  QTimer timer;        // real time
+  QTimer timer;  // real time
   Steady::time_point deadline{};
-  bool manual = false; // manual clock
+  bool manual = false;  // manual clock
   bool active = false;
   std::int64_t due = 0;
 
@@ -113,8 +112,8 @@ std::int64_t NextDueIn() {
 }
 
 int ActiveCalls() {
-  return static_cast<int>(std::count_if(Manual().calls.begin(), Manual().calls.end(),
-                                        [](auto* c) { return c->active; }));
+  return static_cast<int>(
+      std::count_if(Manual().calls.begin(), Manual().calls.end(), [](auto* c) { return c->active; }));
 }
 
 }  // namespace clock

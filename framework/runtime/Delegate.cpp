@@ -16,8 +16,8 @@ void ThrowArgumentClass() { throw IllegalCastException("An event argument is not
 }  // namespace detail
 
 bool Delegate::operator==(const Delegate& other) const {
-  return methodType_ == other.methodType_ && method_ == other.method_ &&
-         !target_.owner_before(other.target_) && !other.target_.owner_before(target_);
+  return methodType_ == other.methodType_ && method_ == other.method_ && !target_.owner_before(other.target_) &&
+         !other.target_.owner_before(target_);
 }
 
 void Delegate::InvokeErased(const ErasedArgs& args, void* result, const std::type_info& resultType) const {

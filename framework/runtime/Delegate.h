@@ -76,9 +76,10 @@ R CallWithErasedArgs(C& self, R (C::*method)(A...), const ErasedArgs& args) {
   using Tuple = std::tuple<detail::ErasedT<A>...>;
   if (args.type != std::type_index(typeid(Tuple))) detail::ThrowSignatureMismatch(typeid(Tuple).name());
   auto& tuple = *static_cast<Tuple*>(args.tuple);
-  return [&]<std::size_t... I>(std::index_sequence<I...>) -> R {
+  return [&]<std::size_t... I>(std::index_sequence<I...>)->R {
     return (self.*method)(detail::Narrow<A>(std::get<I>(tuple))...);
-  }(std::index_sequence_for<A...>{});
+  }
+  (std::index_sequence_for<A...>{});
 }
 
 // A method bound to a target object. The target is held weakly, so that a

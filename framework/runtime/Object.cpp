@@ -16,8 +16,7 @@ const ClassInfo& Object::Class() const { return Description(); }
 
 void Object::AddEventHandler(int position, Delegate delegate) {
   if (position < 0 || position >= EventCount(Class())) {
-    throw RuntimeException("No event at position " + std::to_string(position) + " of " +
-                           std::string(Class().name));
+    throw RuntimeException("No event at position " + std::to_string(position) + " of " + std::string(Class().name));
   }
   if (HasEventHandler(position)) {
     throw RuntimeException("The event " + EventNameAt(Class(), position) + " already has a handler");

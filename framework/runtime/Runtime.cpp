@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QThread>
-
 #include <cstdio>
 #include <map>
 #include <memory>

@@ -75,8 +75,7 @@ Ref<T> RuntimeCheckCast(const Ref<Object>& object) {
   if (!object) return nullptr;
   auto cast = std::dynamic_pointer_cast<T>(object);
   if (!cast || !IsA(object->Class(), T::Description())) {
-    throw IllegalCastException(std::string(object->Class().name) + " is not a " +
-                               std::string(T::Description().name));
+    throw IllegalCastException(std::string(object->Class().name) + " is not a " + std::string(T::Description().name));
   }
   return cast;
 }
@@ -85,8 +84,7 @@ void RuntimeAddEventHandler(const Ref<Object>& object, int position, Delegate de
 void RuntimeRemoveEventHandler(const Ref<Object>& object, int position, const Delegate& delegate);
 
 template <class P, class T, class R, class... A>
-Delegate RuntimeCreateDelegate(const Ref<P>& target, R (T::*method)(A...), std::string_view signature,
-                               int flag) {
+Delegate RuntimeCreateDelegate(const Ref<P>& target, R (T::*method)(A...), std::string_view signature, int flag) {
   if (!target) throw NilObjectException();
   return Delegate(target, method, signature, flag);
 }

@@ -56,9 +56,7 @@ Entry Single(std::string_view name, float value) {
   return Named(name, std::move(v));
 }
 
-Entry Units(std::string_view name, FontUnits value) {
-  return Named(name, std::string(1, static_cast<char>(value)));
-}
+Entry Units(std::string_view name, FontUnits value) { return Named(name, std::string(1, static_cast<char>(value))); }
 
 std::string Block(std::initializer_list<Entry> entries) {
   std::string block;
@@ -103,22 +101,16 @@ class BlockReader {
 
   PropertyValue Value(PropertyType type) {
     switch (type) {
-      case PropertyType::Integer:
-        return LittleEndian<std::int64_t>();
-      case PropertyType::Boolean:
-        return LittleEndian<std::uint8_t>() != 0;
+      case PropertyType::Integer: return LittleEndian<std::int64_t>();
+      case PropertyType::Boolean: return LittleEndian<std::uint8_t>() != 0;
       case PropertyType::String: {
         auto length = LittleEndian<std::uint32_t>();
         return std::string(Take(length));
       }
-      case PropertyType::Color:
-        return Color{LittleEndian<std::uint32_t>() & 0xFFFFFFu};
-      case PropertyType::Single:
-        return std::bit_cast<float>(LittleEndian<std::uint32_t>());
-      case PropertyType::FontUnits:
-        return static_cast<FontUnits>(LittleEndian<std::uint8_t>());
-      case PropertyType::Object:
-        break;
+      case PropertyType::Color: return Color{LittleEndian<std::uint32_t>() & 0xFFFFFFu};
+      case PropertyType::Single: return std::bit_cast<float>(LittleEndian<std::uint32_t>());
+      case PropertyType::FontUnits: return static_cast<FontUnits>(LittleEndian<std::uint8_t>());
+      case PropertyType::Object: break;
     }
     Fail("a property whose type a block cannot hold");
   }

@@ -54,8 +54,8 @@ bool AboveOne(std::string_view number) {
   const std::size_t exponentAt = std::min(number.find_first_of("eE"), number.size());
   const std::size_t first = number.find_first_of("123456789");
   if (first == std::string_view::npos || first >= exponentAt) return false;
-  std::int64_t magnitude = first < point ? static_cast<std::int64_t>(point - first) - 1
-                                         : -static_cast<std::int64_t>(first - point);
+  std::int64_t magnitude =
+      first < point ? static_cast<std::int64_t>(point - first) - 1 : -static_cast<std::int64_t>(first - point);
   std::int64_t exponent = 0;
   std::size_t i = exponentAt + 1;
   const bool negative = i < number.size() && number[i] == '-';
@@ -84,7 +84,8 @@ double Val(std::string_view text) {
   // An exponent counts only with at least one digit of its own.
   std::size_t digitsAt = end + 1;
   if (digitsAt < text.size() && (text[digitsAt] == '+' || text[digitsAt] == '-')) ++digitsAt;
-  if (end < text.size() && (text[end] == 'e' || text[end] == 'E') && digitsAt < text.size() && IsDigit(text[digitsAt])) {
+  if (end < text.size() && (text[end] == 'e' || text[end] == 'E') && digitsAt < text.size() &&
+      IsDigit(text[digitsAt])) {
     end = SkipDigits(text, digitsAt);
   }
   // from_chars rounds to the nearest double and reads a range: the text need not end in a NUL.

@@ -18,9 +18,7 @@ inline Variant ColorToVariant(std::uint32_t rgb) { return ColorToVariant(Color{r
 // Text of a value; the format is ignored when empty. An integer is decimal; a
 // colour is "&h00RRGGBB" in upper-case hexadecimal.
 std::string Str(const Variant& value, std::string_view format = {});
-inline std::string Str(std::int64_t value, std::string_view format = {}) {
-  return Str(Variant(value), format);
-}
+inline std::string Str(std::int64_t value, std::string_view format = {}) { return Str(Variant(value), format); }
 
 // The number at the start of `text` (leading blanks skipped; decimal with an
 // optional sign, fraction and exponent, or "&h" hexadecimal); 0 when none.

@@ -28,21 +28,16 @@ class CanvasWidget : public QWidget {
 };
 
 constexpr PropertyInfo kProperties[] = {
-    Property<&Canvas::SetUseFocusRing>("UseFocusRing"),
-    Property<&Canvas::SetAcceptFocus>("AcceptFocus"),
-    Property<&Canvas::SetAcceptTabs>("AcceptTabs"),
-    Property<&Canvas::SetDoubleBuffer>("DoubleBuffer"),
-    Property<&Canvas::SetEraseBackground>("EraseBackground"),
-    Field("Backdrop", PropertyType::Object),
+    Property<&Canvas::SetUseFocusRing>("UseFocusRing"),       Property<&Canvas::SetAcceptFocus>("AcceptFocus"),
+    Property<&Canvas::SetAcceptTabs>("AcceptTabs"),           Property<&Canvas::SetDoubleBuffer>("DoubleBuffer"),
+    Property<&Canvas::SetEraseBackground>("EraseBackground"), Field("Backdrop", PropertyType::Object),
 };
 
 }  // namespace
 
 const ClassInfo& Canvas::Description() {
-  static const ClassInfo info{.name = "Canvas",
-                              .base = &RectControl::Description(),
-                              .properties = kProperties,
-                              .create = &Create<Canvas>};
+  static const ClassInfo info{
+      .name = "Canvas", .base = &RectControl::Description(), .properties = kProperties, .create = &Create<Canvas>};
   return info;
 }
 const ClassInfo& Canvas::Class() const { return Description(); }

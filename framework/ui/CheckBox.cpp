@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-
 #include <algorithm>
 #include <cmath>
 
@@ -47,35 +46,28 @@ class CheckBoxWidget : public QCheckBox {
     QStyleOptionButton option;
     initStyleOption(&option);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-      option.palette.setColor(group, QPalette::WindowText,
-                              ReadableOn(option.palette.color(group, QPalette::Window),
-                                         option.palette.color(group, QPalette::WindowText)));
+      option.palette.setColor(
+          group, QPalette::WindowText,
+          ReadableOn(option.palette.color(group, QPalette::Window), option.palette.color(group, QPalette::WindowText)));
     }
     painter.drawControl(QStyle::CE_CheckBox, option);
   }
 };
 
 constexpr PropertyInfo kProperties[] = {
-    Property<&CheckBox::SetState>("State"),
-    Property<&CheckBox::SetValue>("Value"),
-    Property<&CheckBox::SetBold>("Bold"),
-    Property<&CheckBox::SetItalic>("Italic"),
-    Property<&CheckBox::SetUnderline>("Underline"),
-    Property<&CheckBox::SetCaption>("Caption"),
-    Property<&CheckBox::SetTextFont>("TextFont"),
-    Property<&CheckBox::SetDataSource>("DataSource"),
-    Property<&CheckBox::SetDataField>("DataField"),
-    Property<&CheckBox::SetTextSize>("TextSize"),
+    Property<&CheckBox::SetState>("State"),         Property<&CheckBox::SetValue>("Value"),
+    Property<&CheckBox::SetBold>("Bold"),           Property<&CheckBox::SetItalic>("Italic"),
+    Property<&CheckBox::SetUnderline>("Underline"), Property<&CheckBox::SetCaption>("Caption"),
+    Property<&CheckBox::SetTextFont>("TextFont"),   Property<&CheckBox::SetDataSource>("DataSource"),
+    Property<&CheckBox::SetDataField>("DataField"), Property<&CheckBox::SetTextSize>("TextSize"),
     Property<&CheckBox::SetTextUnit>("TextUnit"),
 };
 
 }  // namespace
 
 const ClassInfo& CheckBox::Description() {
-  static const ClassInfo info{.name = "CheckBox",
-                              .base = &RectControl::Description(),
-                              .properties = kProperties,
-                              .create = &Create<CheckBox>};
+  static const ClassInfo info{
+      .name = "CheckBox", .base = &RectControl::Description(), .properties = kProperties, .create = &Create<CheckBox>};
   return info;
 }
 const ClassInfo& CheckBox::Class() const { return Description(); }
@@ -101,12 +93,9 @@ void CheckBox::SetValue(bool value) {
 
 std::int64_t CheckBox::State() const {
   switch (Widget().checkState()) {
-    case Qt::Checked:
-      return Checked;
-    case Qt::PartiallyChecked:
-      return Indeterminate;
-    case Qt::Unchecked:
-      break;
+    case Qt::Checked: return Checked;
+    case Qt::PartiallyChecked: return Indeterminate;
+    case Qt::Unchecked: break;
   }
   return Unchecked;
 }

@@ -35,10 +35,8 @@ std::unique_ptr<QLabel> MakeWidget() {
 }  // namespace
 
 const ClassInfo& Label::Description() {
-  static const ClassInfo info{.name = "Label",
-                              .base = &RectControl::Description(),
-                              .properties = kProperties,
-                              .create = &Create<Label>};
+  static const ClassInfo info{
+      .name = "Label", .base = &RectControl::Description(), .properties = kProperties, .create = &Create<Label>};
   return info;
 }
 const ClassInfo& Label::Class() const { return Description(); }
@@ -81,12 +79,9 @@ void Label::SetTextColor(Color color) {
 
 RectControl::Overhang Label::ContentOverhang() const {
   switch (textAlign_) {
-    case AlignCenter:
-      return OverhangToFit(Anchor::Center);
-    case AlignRight:
-      return OverhangToFit(Anchor::Right);
-    default:
-      return OverhangToFit(Anchor::Left);
+    case AlignCenter: return OverhangToFit(Anchor::Center);
+    case AlignRight: return OverhangToFit(Anchor::Right);
+    default: return OverhangToFit(Anchor::Left);
   }
 }
 

@@ -14,11 +14,16 @@ namespace fw {
 namespace {
 
 constexpr MethodInfo kMethods[] = {
-    {"Append", "( MenuItem )"},        {"Child", "( String ) as MenuItem"},
-    {"Clone", "(  ) as MenuItem"},     {"Close", "(  )"},
-    {"Constructor", "(  )"},           {"Count", "(  ) as Integer"},
-    {"Enable", "(  )"},                {"Insert", "( Integer, MenuItem )"},
-    {"Item", "( Integer ) as MenuItem"}, {"Remove", "( Integer )"},
+    {"Append", "( MenuItem )"},
+    {"Child", "( String ) as MenuItem"},
+    {"Clone", "(  ) as MenuItem"},
+    {"Close", "(  )"},
+    {"Constructor", "(  )"},
+    {"Count", "(  ) as Integer"},
+    {"Enable", "(  )"},
+    {"Insert", "( Integer, MenuItem )"},
+    {"Item", "( Integer ) as MenuItem"},
+    {"Remove", "( Integer )"},
     {"_Lookup", "( String ) as MenuItem", "Hidden"},
 };
 

@@ -30,7 +30,8 @@ std::int64_t Picture::Width() const { return image_->width(); }
 std::int64_t Picture::Height() const { return image_->height(); }
 
 Ref<Picture> Picture::_OpenFromApp(std::string_view name) {
-  QString path = QCoreApplication::applicationDirPath() + '/' + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) + ".png";
+  QString path = QCoreApplication::applicationDirPath() + '/' +
+                 QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) + ".png";
   QImage image;
   if (!image.load(path, "PNG")) return nullptr;
   return std::make_shared<Picture>(image);

@@ -10,16 +10,11 @@ namespace fw {
 namespace {
 
 constexpr PropertyInfo kProperties[] = {
-    Property<&PushButton::SetButtonStyle>("ButtonStyle"),
-    Property<&PushButton::SetDefault>("Default"),
-    Property<&PushButton::SetCancel>("Cancel"),
-    Property<&PushButton::SetBold>("Bold"),
-    Property<&PushButton::SetItalic>("Italic"),
-    Property<&PushButton::SetUnderline>("Underline"),
-    Property<&PushButton::SetCaption>("Caption"),
-    Property<&PushButton::SetTextFont>("TextFont"),
-    Property<&PushButton::SetTextSize>("TextSize"),
-    Property<&PushButton::SetTextUnit>("TextUnit"),
+    Property<&PushButton::SetButtonStyle>("ButtonStyle"), Property<&PushButton::SetDefault>("Default"),
+    Property<&PushButton::SetCancel>("Cancel"),           Property<&PushButton::SetBold>("Bold"),
+    Property<&PushButton::SetItalic>("Italic"),           Property<&PushButton::SetUnderline>("Underline"),
+    Property<&PushButton::SetCaption>("Caption"),         Property<&PushButton::SetTextFont>("TextFont"),
+    Property<&PushButton::SetTextSize>("TextSize"),       Property<&PushButton::SetTextUnit>("TextUnit"),
 };
 
 }  // namespace

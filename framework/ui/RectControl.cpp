@@ -5,7 +5,6 @@
 #include <QMetaObject>
 #include <QVariant>
 #include <QWidget>
-
 #include <algorithm>
 
 #include "../runtime/ClassInfo.h"
@@ -30,22 +29,14 @@ constexpr MethodInfo kMethods[] = {
 };
 
 constexpr PropertyInfo kProperties[] = {
-    Property<&RectControl::SetLeft>("Left"),
-    Property<&RectControl::SetTop>("Top"),
-    Property<&RectControl::SetWidth>("Width"),
-    Property<&RectControl::SetHeight>("Height"),
-    Property<&RectControl::SetLockLeft>("LockLeft"),
-    Property<&RectControl::SetLockTop>("LockTop"),
-    Property<&RectControl::SetLockRight>("LockRight"),
-    Property<&RectControl::SetLockBottom>("LockBottom"),
-    Property<&RectControl::SetTabIndex>("TabIndex"),
-    Property<&RectControl::SetTabStop>("TabStop"),
-    Property<&RectControl::SetVisible>("Visible"),
-    Property<&RectControl::SetAutoDeactivate>("AutoDeactivate"),
-    Property<&RectControl::SetEnabled>("Enabled"),
-    Property<&RectControl::SetTransparent>("Transparent"),
-    Property<&RectControl::SetHelpTag>("HelpTag"),
-    Property<&RectControl::SetInitialParent>("InitialParent"),
+    Property<&RectControl::SetLeft>("Left"),           Property<&RectControl::SetTop>("Top"),
+    Property<&RectControl::SetWidth>("Width"),         Property<&RectControl::SetHeight>("Height"),
+    Property<&RectControl::SetLockLeft>("LockLeft"),   Property<&RectControl::SetLockTop>("LockTop"),
+    Property<&RectControl::SetLockRight>("LockRight"), Property<&RectControl::SetLockBottom>("LockBottom"),
+    Property<&RectControl::SetTabIndex>("TabIndex"),   Property<&RectControl::SetTabStop>("TabStop"),
+    Property<&RectControl::SetVisible>("Visible"),     Property<&RectControl::SetAutoDeactivate>("AutoDeactivate"),
+    Property<&RectControl::SetEnabled>("Enabled"),     Property<&RectControl::SetTransparent>("Transparent"),
+    Property<&RectControl::SetHelpTag>("HelpTag"),     Property<&RectControl::SetInitialParent>("InitialParent"),
 };
 
 // Qt's editors name their edit slots like this; "EditClear" deletes the selection.
@@ -115,7 +106,9 @@ void RectControl::SetTakesFocus(bool v) {
 }
 
 // A control that is no tab stop takes no focus at all; it gets its own policy back when it is one again.
-void RectControl::ApplyFocusPolicy() { widget_->setFocusPolicy(tabStop_ ? Qt::FocusPolicy(focusPolicy_) : Qt::NoFocus); }
+void RectControl::ApplyFocusPolicy() {
+  widget_->setFocusPolicy(tabStop_ ? Qt::FocusPolicy(focusPolicy_) : Qt::NoFocus);
+}
 
 void RectControl::SetVisible(bool v) {
   CheckMainThread();
@@ -190,19 +183,16 @@ RectControl::Overhang RectControl::OverhangToFit(Anchor anchor) const {
   // Wrapping content keeps the rectangle's width and grows in height instead.
   bool wraps = widget_->hasHeightForWidth();
   int extraWidth = wraps ? 0 : Extent(std::int64_t{widget_->sizeHint().width()} - width);
-  int extraHeight = Extent(std::int64_t{wraps ? widget_->heightForWidth(width) : widget_->sizeHint().height()} - height);
+  int extraHeight =
+      Extent(std::int64_t{wraps ? widget_->heightForWidth(width) : widget_->sizeHint().height()} - height);
   Overhang overhang{.top = extraHeight / 2, .bottom = extraHeight - extraHeight / 2};
   switch (anchor) {
-    case Anchor::Left:
-      overhang.right = extraWidth;
-      break;
+    case Anchor::Left: overhang.right = extraWidth; break;
     case Anchor::Center:
       overhang.left = extraWidth / 2;
       overhang.right = extraWidth - extraWidth / 2;
       break;
-    case Anchor::Right:
-      overhang.left = extraWidth;
-      break;
+    case Anchor::Right: overhang.left = extraWidth; break;
   }
   return overhang;
 }

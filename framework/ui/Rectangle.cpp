@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QWidget>
-
 #include <algorithm>
 
 #include "../runtime/ClassInfo.h"

@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QWidget>
-
 #include <cmath>
 
 namespace fw {
@@ -50,19 +49,11 @@ void TextControl::ApplyFont() {
   if (!textFont_.empty() && textFont_ != "System") font.setFamily(QString::fromStdString(textFont_));
   if (textSize_ > 0) {
     switch (textUnit_) {
-      case FontUnits::Pixel:
-        font.setPixelSize(static_cast<int>(std::lround(textSize_)));
-        break;
-      case FontUnits::Inch:
-        font.setPointSizeF(textSize_ * kPointsPerInch);
-        break;
-      case FontUnits::Millimeter:
-        font.setPointSizeF(textSize_ * kPointsPerInch / kMillimetersPerInch);
-        break;
+      case FontUnits::Pixel: font.setPixelSize(static_cast<int>(std::lround(textSize_))); break;
+      case FontUnits::Inch: font.setPointSizeF(textSize_ * kPointsPerInch); break;
+      case FontUnits::Millimeter: font.setPointSizeF(textSize_ * kPointsPerInch / kMillimetersPerInch); break;
       case FontUnits::Default:
-      case FontUnits::Point:
-        font.setPointSizeF(textSize_);
-        break;
+      case FontUnits::Point: font.setPointSizeF(textSize_); break;
     }
   }
   font.setBold(bold_);

@@ -4,8 +4,8 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include "../runtime/ClassInfo.h"
 #include "../runtime/Finalizers.h"
@@ -52,16 +52,26 @@ class WindowWidget : public QMainWindow {
 namespace {
 
 constexpr MethodInfo kMethods[] = {
-    {"AcceptFocus", "( Boolean )"},   {"Close", "(  )"},
-    {"Constructor", "(  )"},          {"Control", "( Integer ) as Control"},
-    {"ControlCount", "(  ) as Integer"}, {"Draw", "( Graphics )"},
-    {"FocusNext", "(  )"},            {"FocusPrevious", "(  )"},
-    {"Hide", "(  )"},                 {"Maximize", "(  )"},
-    {"Minimize", "(  )"},             {"Refresh", "( Boolean )"},
-    {"Restore", "(  )"},              {"SetFocus", "(  )"},
-    {"Show", "(  )"},                 {"ShowModal", "(  )"},
-    {"UpdateNow", "(  )"},            {"Window", "(  )", "Hidden"},
-    {"_AddControl", "( String, Object )", "Hidden"}, {"_ControlByName", "( String ) as Object", "Hidden"},
+    {"AcceptFocus", "( Boolean )"},
+    {"Close", "(  )"},
+    {"Constructor", "(  )"},
+    {"Control", "( Integer ) as Control"},
+    {"ControlCount", "(  ) as Integer"},
+    {"Draw", "( Graphics )"},
+    {"FocusNext", "(  )"},
+    {"FocusPrevious", "(  )"},
+    {"Hide", "(  )"},
+    {"Maximize", "(  )"},
+    {"Minimize", "(  )"},
+    {"Refresh", "( Boolean )"},
+    {"Restore", "(  )"},
+    {"SetFocus", "(  )"},
+    {"Show", "(  )"},
+    {"ShowModal", "(  )"},
+    {"UpdateNow", "(  )"},
+    {"Window", "(  )", "Hidden"},
+    {"_AddControl", "( String, Object )", "Hidden"},
+    {"_ControlByName", "( String ) as Object", "Hidden"},
     {"__New", "( Ptr ) as Object", "Hidden"},
 };
 

@@ -109,7 +109,6 @@ class Window : public Object {
   void SetBackColor(Color c);
   void SetMenuBarVisible(bool v);
 
-
   QWidget* _Content() const;
   QWidget* _NativeWindow() const;
   void _Paint(QPainter& painter, const QRect& area);

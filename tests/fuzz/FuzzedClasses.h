@@ -21,10 +21,10 @@ namespace fuzz {
 // Every class that settings blocks can be applied to, between them declaring
 // properties of each type that a block holds. An input names one of them.
 inline constexpr const fw::ClassInfo& (*kClasses[])() = {
-    &fw::Window::Description,    &fw::Label::Description,      &fw::BevelButton::Description,
-    &fw::CheckBox::Description,  &fw::PushButton::Description, &fw::Rectangle::Description,
-    &fw::Canvas::Description,    &fw::HTMLViewer::Description, &fw::TCPSocket::Description,
-    &fw::HTTPSocket::Description, &fw::Timer::Description,     &fw::MenuItem::Description,
+    &fw::Window::Description,     &fw::Label::Description,      &fw::BevelButton::Description,
+    &fw::CheckBox::Description,   &fw::PushButton::Description, &fw::Rectangle::Description,
+    &fw::Canvas::Description,     &fw::HTMLViewer::Description, &fw::TCPSocket::Description,
+    &fw::HTTPSocket::Description, &fw::Timer::Description,      &fw::MenuItem::Description,
 };
 
 inline const fw::ClassInfo* ClassNamed(std::string_view name) {

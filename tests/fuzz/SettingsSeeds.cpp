@@ -33,7 +33,9 @@ const Seed kSeeds[] = {
 };
 
 // A dictionary line: the text in quotes, the NUL written as an escape.
-std::string Keyword(std::string_view text, bool nul) { return "\"" + std::string(text) + (nul ? "\\x00" : "") + "\"\n"; }
+std::string Keyword(std::string_view text, bool nul) {
+  return "\"" + std::string(text) + (nul ? "\\x00" : "") + "\"\n";
+}
 
 }  // namespace
 

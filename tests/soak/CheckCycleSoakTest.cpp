@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "EventLoop.h"
-#include "ProcessFigures.h"
 #include "LoopbackServer.h"
+#include "MonitorFixture.h"
+#include "ProcessFigures.h"
 #include "RawListeners.h"
 #include "net/HTTPSocket.h"
 #include "net/TCPSocket.h"
@@ -15,7 +16,6 @@
 #include "runtime/Clock.h"
 #include "ui/Rectangle.h"
 #include "ui/Timer.h"
-#include "MonitorFixture.h"
 
 namespace {
 
@@ -129,9 +129,7 @@ class CheckCycleSoak : public tembrel::test::MonitorTest {
     ++ended_[static_cast<int>(kind.answer)];
   }
 
-  static bool EndsByTimeLimit(Answer answer) {
-    return answer == Answer::Hangs || answer == Answer::FloodsHeaders;
-  }
+  static bool EndsByTimeLimit(Answer answer) { return answer == Answer::Hangs || answer == Answer::FloodsHeaders; }
 
   // The request has reached the server, and the server has sent what it means to.
   bool ServerHasDoneItsPart(const Kind& kind, const LoopbackServer& server) {

@@ -3,10 +3,10 @@
 #include <QDir>
 
 #include "EventLoop.h"
+#include "Startup.h"
 #include "runtime/Clock.h"
 #include "runtime/Runtime.h"
 #include "ui/Timer.h"
-#include "Startup.h"
 
 namespace tembrel::test {
 

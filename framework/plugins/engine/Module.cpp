@@ -1,9 +1,8 @@
 // The HTML engine module's entry point: HTMLViewer loads this module with its
 // first page and calls tembrel_CreateHTMLEngine for each view.
-#include <QCoreApplication>
-
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <type_traits>
 
 #include "WebEngine.h"

@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-
 #include <fstream>
 #include <initializer_list>
 #include <string>
 
 #include "EventLoop.h"
 #include "LoopbackServer.h"
+#include "MonitorFixture.h"
 #include "net/TCPSocket.h"
 #include "plugins/HTMLEngineModule.h"
 #include "plugins/HTMLViewer.h"
 #include "runtime/Clock.h"
-#include "MonitorFixture.h"
 
 namespace {
 

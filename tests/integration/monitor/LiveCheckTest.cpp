@@ -4,8 +4,8 @@
 
 #include "EventLoop.h"
 #include "LoopbackServer.h"
-#include "RawListeners.h"
 #include "MonitorFixture.h"
+#include "RawListeners.h"
 #include "net/HTTPSocket.h"
 #include "net/TCPSocket.h"
 #include "plugins/HTMLViewer.h"

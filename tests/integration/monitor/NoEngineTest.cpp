@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QTemporaryFile>
 #include <QTimer>
 
-#include <unistd.h>
-
 #include "EventLoop.h"
-#include "RuntimeSession.h"
 #include "LoopbackServer.h"
+#include "MonitorFixture.h"
+#include "RuntimeSession.h"
 #include "net/TCPSocket.h"
 #include "plugins/HTMLEngineModule.h"
 #include "plugins/HTMLViewer.h"
@@ -17,7 +17,6 @@
 #include "ui/MenuDispatch.h"
 #include "ui/PushButton.h"
 #include "ui/Rectangle.h"
-#include "MonitorFixture.h"
 
 namespace {
 

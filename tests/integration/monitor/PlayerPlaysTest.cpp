@@ -4,13 +4,13 @@
 #include <QVariant>
 
 #include "EventLoop.h"
+#include "MonitorFixture.h"
 #include "StreamServer.h"
 #include "net/TCPSocket.h"
 #include "plugins/HTMLEngine.h"
 #include "plugins/HTMLViewer.h"
 #include "runtime/Clock.h"
 #include "ui/CheckBox.h"
-#include "MonitorFixture.h"
 
 namespace {
 
@@ -46,15 +46,14 @@ class PlayerPlays : public tembrel::test::MonitorTest {
   Media Now() {
     Media media;
     bool answered = false;
-    engine->RunJavaScript(
-        QStringLiteral("(function () { var a = document.querySelector('audio');"
-        " return a ? [a.paused, a.readyState, a.currentTime] : null; })()"),
-        [&](const QVariant& v) {
-          answered = true;
-          QVariantList list = v.toList();
-          if (list.size() != 3) return;
-          media = {true, list[0].toBool(), list[1].toInt(), list[2].toDouble()};
-        });
+    engine->RunJavaScript(QStringLiteral("(function () { var a = document.querySelector('audio');"
+                                         " return a ? [a.paused, a.readyState, a.currentTime] : null; })()"),
+                          [&](const QVariant& v) {
+                            answered = true;
+                            QVariantList list = v.toList();
+                            if (list.size() != 3) return;
+                            media = {true, list[0].toBool(), list[1].toInt(), list[2].toDouble()};
+                          });
     RunUntil([&] { return answered; }, kWatchdogMs);
     return media;
   }
@@ -87,7 +86,12 @@ TEST_F(PlayerPlays, WithTheBoxTickedItStartsByItself) {
       // A live stream sent in real time never buffers far ahead: it must start
       // as soon as it can play, not once the engine thinks it has enough.
       Media first;
-      ASSERT_TRUE(RunUntil([&] { first = Now(); return !first.paused; }, kWatchdogMs));
+      ASSERT_TRUE(RunUntil(
+          [&] {
+            first = Now();
+            return !first.paused;
+          },
+          kWatchdogMs));
       EXPECT_LT(first.readyState, 4);
     }
     ExpectPlaying();

@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "NetTestSupport.h"
+#include "EventLoop.h"
 #include "LoopbackServer.h"
+#include "NetTestSupport.h"
 #include "RawListeners.h"
 #include "net/HTTPSocket.h"
 #include "net/InternetHeaders.h"
 #include "runtime/ClassInfo.h"
 #include "runtime/Exceptions.h"
-#include "EventLoop.h"
 
 namespace {
 
@@ -97,8 +97,9 @@ Started StartGet(const std::string& url, bool closeAtHeaders = true,
   check->client->Constructor();
   check->client->AddEventHandler(Position("HTTPSocket.Error"), Check::ErrorDelegate(check));
   check->client->AddEventHandler(Position("HTTPSocket.HeadersReceived"), Check::HeadersDelegate(check));
-  check->client->AddEventHandler(Position("HTTPSocket.PageReceived"),
-                                 Delegate(check, &Check::PageReceived, "( HTTPSocket, String, Integer, InternetHeaders, String )", 0));
+  check->client->AddEventHandler(
+      Position("HTTPSocket.PageReceived"),
+      Delegate(check, &Check::PageReceived, "( HTTPSocket, String, Integer, InternetHeaders, String )", 0));
   check->client->AddEventHandler(Position("HTTPSocket.AuthenticationRequired"),
                                  Delegate(check, &Check::AuthenticationRequired, "( HTTPSocket, InternetHeaders )", 0));
   check->client->SetEndedEarlyCall([check = std::weak_ptr<Check>(check)] {
@@ -172,8 +173,8 @@ TEST_F(HTTPSocketTest, SendsTheRequestLineAndThreeHeadersInKeyOrder) {
     auto started = StartGet(c.scheme + hostPart + c.path);
     ASSERT_TRUE(RunUntil([&] { return HasRequest(server); }));
     RunFor(50);
-    EXPECT_EQ(server.Received(),
-              "GET " + c.requested + " HTTP/1.0\r\nAccept: */*\r\nAccept-Language: en\r\nHost: " + hostPart + "\r\n\r\n");
+    EXPECT_EQ(server.Received(), "GET " + c.requested + " HTTP/1.0\r\nAccept: */*\r\nAccept-Language: en\r\nHost: " +
+                                     hostPart + "\r\n\r\n");
     EXPECT_TRUE(started.check->events.empty());
   }
 }
@@ -291,7 +292,8 @@ TEST_F(HTTPSocketTest, AConnectionNeverEstablishedRaisesErrorOnce) {
 TEST_F(HTTPSocketTest, NothingMoreIsReadOnceTheHandlerHasClosedTheClient) {
   for (bool closeAtHeaders : {true, false}) {
     SCOPED_TRACE(closeAtHeaders ? "the handler closes and drops the client" : "nobody closes the client");
-    LoopbackServer server({.reply = "HTTP/1.0 200 OK\r\nContent-Type: audio/mpeg\r\n\r\n", .then = Then::StreamForever});
+    LoopbackServer server(
+        {.reply = "HTTP/1.0 200 OK\r\nContent-Type: audio/mpeg\r\n\r\n", .then = Then::StreamForever});
     auto observed = std::make_shared<ObservedClient>();
     std::weak_ptr<ObservedClient> client = observed;
     auto started = StartGet(UrlOf(Loopback::IPv4, server.Port()), closeAtHeaders, std::move(observed));

@@ -18,7 +18,8 @@ class NetTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Reported().clear();
-    fw::RuntimeSetUnhandledExceptionObserver([](std::exception_ptr e) { Reported().push_back(fw::DescribeException(e)); });
+    fw::RuntimeSetUnhandledExceptionObserver(
+        [](std::exception_ptr e) { Reported().push_back(fw::DescribeException(e)); });
   }
   void TearDown() override {
     fw::RuntimeSetUnhandledExceptionObserver(nullptr);

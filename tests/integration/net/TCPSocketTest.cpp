@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "NetTestSupport.h"
+#include "EventLoop.h"
 #include "LoopbackServer.h"
+#include "NetTestSupport.h"
 #include "RawListeners.h"
 #include "net/TCPSocket.h"
 #include "runtime/ClassInfo.h"
-#include "EventLoop.h"
 
 namespace {
 
@@ -41,7 +41,8 @@ class SocketLog : public Object {
 Ref<SocketLog> Attach(const Ref<TCPSocket>& socket) {
   auto log = std::make_shared<SocketLog>();
   const ClassInfo& cls = TCPSocket::Description();
-  socket->AddEventHandler(EventPosition(cls, "TCPSocket.Connected"), Delegate(log, &SocketLog::Connected, "( TCPSocket )", 0));
+  socket->AddEventHandler(EventPosition(cls, "TCPSocket.Connected"),
+                          Delegate(log, &SocketLog::Connected, "( TCPSocket )", 0));
   socket->AddEventHandler(EventPosition(cls, "SocketCore.Error"), Delegate(log, &SocketLog::Error, "( TCPSocket )", 0));
   socket->AddEventHandler(EventPosition(cls, "SocketCore.DataAvailable"),
                           Delegate(log, &SocketLog::DataAvailable, "( TCPSocket )", 0));
@@ -82,7 +83,7 @@ struct OutcomeCase {
   const char* what;
   Target target;
   Loopback family;
-  std::string address;  // empty: the family's loopback address
+  std::string address;               // empty: the family's loopback address
   std::optional<std::int64_t> port;  // nullopt: the endpoint's port
   bool connectTwice;
   std::string outcome;

@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "MonitorFixture.h"
+#include "OwnedControls.h"
 #include "net/TCPSocket.h"
 #include "plugins/BevelButton.h"
 #include "plugins/HTMLViewer.h"
 #include "runtime/ClassInfo.h"
 #include "runtime/Runtime.h"
 #include "ui/Canvas.h"
-#include "ui/Picture.h"
 #include "ui/CheckBox.h"
 #include "ui/Label.h"
+#include "ui/Picture.h"
 #include "ui/PushButton.h"
 #include "ui/Rectangle.h"
 #include "ui/Timer.h"
-#include "OwnedControls.h"
 
 namespace {
 
@@ -34,13 +34,15 @@ const ControlRow kControls[] = {
      &CallAccessor<&win_MainWindow::tmr_LiveCheckTimer>},
     {"rct_OnAirLight", &fw::Rectangle::Description, &fw::Rectangle::Description,
      &CallAccessor<&win_MainWindow::rct_OnAirLight>},
-    {"lbl_OnlineState", &fw::Label::Description, &fw::Label::Description, &CallAccessor<&win_MainWindow::lbl_OnlineState>},
+    {"lbl_OnlineState", &fw::Label::Description, &fw::Label::Description,
+     &CallAccessor<&win_MainWindow::lbl_OnlineState>},
     {"chk_StartPlaying", &fw::CheckBox::Description, &fw::CheckBox::Description,
      &CallAccessor<&win_MainWindow::chk_StartPlaying>},
     {"pic_Logo", &fw::Canvas::Description, &fw::Canvas::Description, &CallAccessor<&win_MainWindow::pic_Logo>},
     {"btn_Exit", &fw::PushButton::Description, &fw::PushButton::Description, &CallAccessor<&win_MainWindow::btn_Exit>},
     {"lbl_Heading", &fw::Label::Description, &fw::Label::Description, &CallAccessor<&win_MainWindow::lbl_Heading>},
-    {"btn_Open", &fw::BevelButton::Description, &fw::BevelButton::Description, &CallAccessor<&win_MainWindow::btn_Open>},
+    {"btn_Open", &fw::BevelButton::Description, &fw::BevelButton::Description,
+     &CallAccessor<&win_MainWindow::btn_Open>},
     {"htm_AudioPlayer", &fw::HTMLViewer::Description, &fw::HTMLViewer::Description,
      &CallAccessor<&win_MainWindow::htm_AudioPlayer>},
 };
@@ -64,9 +66,12 @@ TEST_F(CreateControls, OnlyTheSevenEventsHaveHandlersAtTheirPositions) {
     const char* event;
     int position;
   } attached[] = {
-      {"skt_TestOnlineSocket", "TCPSocket.Connected", 3}, {"skt_TestOnlineSocket", "SocketCore.Error", 1},
-      {"tmr_LiveCheckTimer", "Timer.Action", 0},          {"btn_Exit", "PushButton.Action", 15},
-      {"btn_Open", "Control.Open", 2},                     {"btn_Open", "BevelButton.Action", 17},
+      {"skt_TestOnlineSocket", "TCPSocket.Connected", 3},
+      {"skt_TestOnlineSocket", "SocketCore.Error", 1},
+      {"tmr_LiveCheckTimer", "Timer.Action", 0},
+      {"btn_Exit", "PushButton.Action", 15},
+      {"btn_Open", "Control.Open", 2},
+      {"btn_Open", "BevelButton.Action", 17},
       {"htm_AudioPlayer", "HTMLViewer.Open", 34},
   };
   for (const auto& a : attached) {

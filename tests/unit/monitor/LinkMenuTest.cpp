@@ -6,21 +6,19 @@
 #include <QToolButton>
 
 #include "MonitorFixture.h"
-#include "UrlRecorder.h"
 #include "RuntimeSession.h"
-#include "plugins/BevelButton.h"
-#include "runtime/Runtime.h"
-#include "runtime/Clock.h"
-#include "ui/PushButton.h"
 #include "Startup.h"
+#include "UrlRecorder.h"
+#include "plugins/BevelButton.h"
+#include "runtime/Clock.h"
+#include "runtime/Runtime.h"
+#include "ui/PushButton.h"
 
 namespace {
 
 class LinkMenu : public tembrel::test::MonitorTest {
  protected:
-  QList<QAction*> Rows() {
-    return static_cast<QToolButton*>(window->btn_Open()->_Widget())->menu()->actions();
-  }
+  QList<QAction*> Rows() { return static_cast<QToolButton*>(window->btn_Open()->_Widget())->menu()->actions(); }
   tembrel::test::UrlRecorder sink;
 };
 

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-
 #include <stdexcept>
 
-#include "ui/Picture.h"
 #include "qaxlogo.h"
+#include "ui/Picture.h"
 
 namespace {
 

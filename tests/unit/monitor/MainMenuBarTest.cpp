@@ -2,15 +2,14 @@
 
 #include <QAction>
 #include <QKeySequence>
-
 #include <thread>
 
+#include "MainMenuBar.h"
 #include "RuntimeSession.h"
 #include "runtime/Exceptions.h"
 #include "runtime/Runtime.h"
 #include "ui/Application.h"
 #include "ui/MenuItem.h"
-#include "MainMenuBar.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "MonitorFixture.h"
+#include "plugins/HTMLViewer.h"
 #include "ui/Canvas.h"
 #include "ui/Label.h"
-#include "plugins/HTMLViewer.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include "EventLoop.h"
 #include "MonitorFixture.h"
+#include "PlayerPage.h"
 #include "plugins/HTMLViewer.h"
 #include "runtime/Exceptions.h"
 #include "runtime/Runtime.h"
@@ -15,7 +16,6 @@
 #include "ui/Graphics.h"
 #include "ui/Rectangle.h"
 #include "ui/Timer.h"
-#include "PlayerPage.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <limits>
 
+#include "OwnedControls.h"
 #include "runtime/Runtime.h"
 #include "ui/Window.h"
-#include "OwnedControls.h"
 
 namespace {
 
@@ -61,7 +61,8 @@ TEST(OwnedControls, PassTheCastsToTheirFrameworkClasses) {
 
 TEST(OwnedControls, TheWindowGivesItsNonVisualControlsTheirOwner) {
   auto window = std::make_shared<fw::Window>();
-  auto timer = fw::RuntimeCheckCast<_wrapper_tmr_LiveCheckTimer>(window->__New(_wrapper_tmr_LiveCheckTimer::Description()));
+  auto timer =
+      fw::RuntimeCheckCast<_wrapper_tmr_LiveCheckTimer>(window->__New(_wrapper_tmr_LiveCheckTimer::Description()));
   EXPECT_EQ(timer->Window(), window);
 }
 

@@ -4,6 +4,8 @@
 
 #include "Bytes.h"
 #include "MonitorFixture.h"
+#include "OwnedControls.h"
+#include "SettingsBlocks.h"
 #include "net/TCPSocket.h"
 #include "plugins/BevelButton.h"
 #include "plugins/HTMLViewer.h"
@@ -14,8 +16,6 @@
 #include "ui/PushButton.h"
 #include "ui/Rectangle.h"
 #include "ui/Timer.h"
-#include "OwnedControls.h"
-#include "SettingsBlocks.h"
 
 namespace {
 

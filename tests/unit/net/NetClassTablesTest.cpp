@@ -14,16 +14,16 @@ using namespace fw;
 // The system attaches handlers by these positions.
 TEST(NetClassTables, EventPositionsAreFlatWithTheAncestorsFirst) {
   const std::pair<const char*, int> tcp[] = {
-      {"SocketCore.DataAvailable", 0}, {"SocketCore.Error", 1}, {"SocketCore.SendComplete", 2},
+      {"SocketCore.DataAvailable", 0}, {"SocketCore.Error", 1},       {"SocketCore.SendComplete", 2},
       {"TCPSocket.Connected", 3},      {"TCPSocket.SendProgress", 4},
   };
   for (const auto& [name, position] : tcp) {
     EXPECT_EQ(EventPosition(TCPSocket::Description(), name), position) << name;
     EXPECT_EQ(EventPosition(HTTPSocket::Description(), name), position) << name;
   }
-  const char* http[] = {"AuthenticationRequired", "Connected",       "DownloadComplete",
-                        "Error",                  "HeadersReceived", "PageReceived",
-                        "ProxyAuthenticationRequired", "ReceiveProgress"};
+  const char* http[] = {
+      "AuthenticationRequired",      "Connected",      "DownloadComplete", "Error", "HeadersReceived", "PageReceived",
+      "ProxyAuthenticationRequired", "ReceiveProgress"};
   for (int i = 0; i < 8; ++i) {
     EXPECT_EQ(EventPosition(HTTPSocket::Description(), std::string("HTTPSocket.") + http[i]), 5 + i) << http[i];
   }

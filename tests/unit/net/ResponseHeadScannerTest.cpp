@@ -34,8 +34,7 @@ void ExpectLikeTheParserWhenFedInPieces(const std::string& data, std::size_t pie
   std::string received;
   for (std::size_t at = 0; at < data.size(); at += piece) {
     received += data.substr(at, piece);
-    EXPECT_EQ(scanner.Scan(received), ParseResponseHead(received))
-        << "after " << ::testing::PrintToString(received);
+    EXPECT_EQ(scanner.Scan(received), ParseResponseHead(received)) << "after " << ::testing::PrintToString(received);
     if (::testing::Test::HasFailure()) return;
   }
 }
@@ -79,11 +78,8 @@ TEST(ResponseHeadScanner, LooksAtEachByteOfABlockFedByteByByteAFewTimesOnly) {
     const char* what;
     std::string line;
   } cases[] = {
-      {"CR LF lines", "X-Filler: abc\r\n"},
-      {"LF lines", "X-Filler: abc\n"},
-      {"CR lines", "X-Filler: abc\r"},
-      {"lines of one byte", "x\r\n"},
-      {"no line end", "abcdefgh"},
+      {"CR LF lines", "X-Filler: abc\r\n"}, {"LF lines", "X-Filler: abc\n"}, {"CR lines", "X-Filler: abc\r"},
+      {"lines of one byte", "x\r\n"},       {"no line end", "abcdefgh"},
   };
   for (const auto& c : cases) {
     std::string block = "HTTP/1.0 200 OK\r\n";

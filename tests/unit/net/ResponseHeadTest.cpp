@@ -35,8 +35,8 @@ const CompleteCase kComplete[] = {
      "HTTP/1.0 404 Not Found", "A: b", 404},
     {"CR LF and a bare LF: the block keeps the CR", "HTTP/1.0 401 No\r\n\nbody", "HTTP/1.0 401 No\r", "\n\n",
      "HTTP/1.0 401 No", "", 401},
-    {"CR LF lines ended by CR CR", "HTTP/1.0 407 P\r\nA: b\r\rbody", "HTTP/1.0 407 P\r\nA: b", "\r\r",
-     "HTTP/1.0 407 P", "A: b", 407},
+    {"CR LF lines ended by CR CR", "HTTP/1.0 407 P\r\nA: b\r\rbody", "HTTP/1.0 407 P\r\nA: b", "\r\r", "HTTP/1.0 407 P",
+     "A: b", 407},
     {"LF lines ended by CR CR", "X 201 a\nB: c\r\rbody", "X 201 a\nB: c", "\r\r", "X 201 a", "B: c", 201},
     {"NUL and non-ASCII bytes are data", "HTTP/1.0 200\0\xC3\x96k\r\nX-\0: \xFF\r\n\r\nbody"s,
      "HTTP/1.0 200\0\xC3\x96k\r\nX-\0: \xFF"s, "\r\n\r\n", "HTTP/1.0 200\0\xC3\x96k"s, "X-\0: \xFF"s, 200},
@@ -81,8 +81,9 @@ TEST(ResponseHead, TheDoubledLineEndOfTheDataIsSoughtFirst) {
 }
 
 TEST(ResponseHead, IncompleteWithoutAnEmptyLine) {
-  const std::string cases[] = {"", "HTTP/1.0 200 OK", "HTTP/1.0 200 OK\r\n", "HTTP/1.0 200 OK\r\nA: b\r\n\r",
-                               "A\r\nB\nC\rD\r\n", "\n\r\n\r", "\0\0\0\0"s};
+  const std::string cases[] = {
+      "",         "HTTP/1.0 200 OK", "HTTP/1.0 200 OK\r\n", "HTTP/1.0 200 OK\r\nA: b\r\n\r", "A\r\nB\nC\rD\r\n",
+      "\n\r\n\r", "\0\0\0\0"s};
   for (const auto& data : cases) EXPECT_FALSE(ParseResponseHead(data).has_value()) << data;
 }
 

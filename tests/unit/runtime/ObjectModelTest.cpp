@@ -21,7 +21,9 @@ class Sender : public Object {
 
   static const ClassInfo& Description();
   const ClassInfo& Class() const override { return Description(); }
-  void Fire(std::int64_t value) { RaiseEvent(EventPositionOf(kEventTable, "Sender.Changed"), shared_from_this(), value); }
+  void Fire(std::int64_t value) {
+    RaiseEvent(EventPositionOf(kEventTable, "Sender.Changed"), shared_from_this(), value);
+  }
   void Ping() { RaiseEvent(EventPositionOf(kEventTable, "Sender.Ping"), shared_from_this()); }
 };
 
@@ -120,7 +122,8 @@ TEST(Events, DelegatesAttachDetachCompareAndNarrowTheirArguments) {
   auto receiver = std::make_shared<Receiver>();
   int changed = EventPosition(sender->Class(), "Sender.Changed");
   sender->Fire(5);  // no handler: nothing happens
-  RuntimeAddEventHandler(sender, changed, RuntimeCreateDelegate(receiver, &Receiver::Changed, "( Sender, Integer )", 1));
+  RuntimeAddEventHandler(sender, changed,
+                         RuntimeCreateDelegate(receiver, &Receiver::Changed, "( Sender, Integer )", 1));
   sender->Fire(5);
   sender->Fire(2);
   EXPECT_EQ(receiver->total, 7);
@@ -191,7 +194,8 @@ TEST(Classes, RegistryCastsAndWeakReferences) {
   EXPECT_EQ(RuntimeCheckCast<Sender>(loud), loud) << "a subclass passes";
   EXPECT_THROW(RuntimeCheckCast<LoudSender>(RuntimeNewObject(Sender::Description())), IllegalCastException);
   EXPECT_EQ(RuntimeCheckCast<Sender>(nullptr), nullptr);
-  EXPECT_THROW(RuntimeNewObject(RuntimeException::Description()), RuntimeException) << "exceptions are thrown, not made";
+  EXPECT_THROW(RuntimeNewObject(RuntimeException::Description()), RuntimeException)
+      << "exceptions are thrown, not made";
 
   auto weak = std::make_shared<WeakRef>();
   weak->Constructor(loud);

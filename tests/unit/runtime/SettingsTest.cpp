@@ -34,9 +34,9 @@ class Sample : public Object {
 };
 
 constexpr PropertyInfo kSampleProperties[] = {
-    Property<&Sample::SetIndex>("Index"),         Property<&Sample::SetMultiLine>("MultiLine"),
-    Property<&Sample::SetHelpTag>("HelpTag"),     Property<&Sample::SetBackColor>("BackColor"),
-    Property<&Sample::SetTextSize>("TextSize"),   Property<&Sample::SetTextUnit>("TextUnit"),
+    Property<&Sample::SetIndex>("Index"),       Property<&Sample::SetMultiLine>("MultiLine"),
+    Property<&Sample::SetHelpTag>("HelpTag"),   Property<&Sample::SetBackColor>("BackColor"),
+    Property<&Sample::SetTextSize>("TextSize"), Property<&Sample::SetTextUnit>("TextUnit"),
     Field("ReadOnly", PropertyType::Integer),
 };
 

@@ -11,6 +11,7 @@ namespace {
 using namespace fw;
 
 TEST(Text, ValReadsTheLeadingNumberAsTheNearestDouble) {
+  // clang-format off
   const struct {
     std::string text;
     double value;
@@ -24,6 +25,7 @@ TEST(Text, ValReadsTheLeadingNumberAsTheNearestDouble) {
       {"1e-400", 0},      {"-1e400", -HUGE_VAL},              {"0.0001e400", HUGE_VAL},
       {"12345e-320", 12345e-320},                             {"100000e-400", 0},
   };
+  // clang-format on
   // Exactly the nearest double: no tolerance.
   for (const auto& c : cases) EXPECT_EQ(Val(c.text), c.value) << c.text;
 }

@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QTimer>
-
 #include <stdexcept>
 
+#include "App.h"
+#include "MainMenuBar.h"
 #include "RuntimeSession.h"
+#include "Startup.h"
 #include "runtime/ClassInfo.h"
 #include "runtime/Clock.h"
 #include "runtime/Runtime.h"
@@ -14,9 +16,6 @@
 #include "ui/Timer.h"
 #include "ui/Window.h"
 #include "win_MainWindow.h"
-#include "App.h"
-#include "MainMenuBar.h"
-#include "Startup.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <QImage>
 
-#include "WindowFixture.h"
 #include "SettingsBlocks.h"
+#include "WindowFixture.h"
 #include "ui/Canvas.h"
 #include "ui/Picture.h"
 

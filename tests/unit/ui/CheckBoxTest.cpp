@@ -3,8 +3,8 @@
 #include <QWidget>
 
 #include "Ink.h"
-#include "WindowFixture.h"
 #include "SettingsBlocks.h"
+#include "WindowFixture.h"
 #include "ui/CheckBox.h"
 
 namespace {
@@ -105,7 +105,8 @@ TEST_F(CheckBoxTest, CaptionIsReadableOnTheWindowBackground) {
     double best = 1;
     QRect area = CaptionArea();
     for (int y = area.top(); y <= area.bottom(); ++y) {
-      for (int x = area.left(); x <= area.right(); ++x) best = std::max(best, Contrast(image.pixelColor(x, y), c.background));
+      for (int x = area.left(); x <= area.right(); ++x)
+        best = std::max(best, Contrast(image.pixelColor(x, y), c.background));
     }
     EXPECT_GE(best, 4.5);
   }

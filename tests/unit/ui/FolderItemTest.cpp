@@ -22,9 +22,9 @@ TEST(TemporaryFolderItem, IsAPrivateFileOfItsOwnInTheTemporaryFolder) {
     EXPECT_TRUE(item->Exists());
     EXPECT_TRUE(info.isFile());
     EXPECT_EQ(info.absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
-    EXPECT_EQ(info.permissions() & (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                    QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
-                                    QFile::ExeOther),
+    EXPECT_EQ(info.permissions() &
+                  (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup |
+                   QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
               QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(item->URLPath(), "file://" + item->NativePath());
   }

@@ -1,7 +1,6 @@
 #include "Ink.h"
 
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 

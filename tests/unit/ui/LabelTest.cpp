@@ -1,13 +1,12 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QWidget>
-
 #include <cstdint>
 #include <limits>
 
 #include "Ink.h"
-#include "WindowFixture.h"
 #include "SettingsBlocks.h"
+#include "WindowFixture.h"
 #include "ui/Label.h"
 #include "ui/Rectangle.h"
 
@@ -61,6 +60,7 @@ TEST_F(LabelTest, FontFollowsTheDesktopUnlessTold) {
     QString family;  // empty: the desktop's
     double points;   // 0: the desktop's size
     int pixels;      // set instead of points when above 0
+    // clang-format off
   } cases[] = {
       {"System", 0, FontUnits::Default, "", 0, 0},
       {"", 0, FontUnits::Point, "", 0, 0},
@@ -68,12 +68,13 @@ TEST_F(LabelTest, FontFollowsTheDesktopUnlessTold) {
       {"DejaVu Serif", 12, FontUnits::Point, "DejaVu Serif", 12, 0},
       {"System", 20, FontUnits::Pixel, "", 0, 20},
       {"System", 0.5f, FontUnits::Inch, "", 36, 0},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.font) + " " + std::to_string(c.size));
-    auto label = Add<Label>("label", s::Block({s::String("Text", "x"), s::String("TextFont", c.font),
-                                               s::Single("TextSize", c.size), s::Units("TextUnit", c.unit),
-                                               s::Boolean("Italic", true)}));
+    auto label = Add<Label>(
+        "label", s::Block({s::String("Text", "x"), s::String("TextFont", c.font), s::Single("TextSize", c.size),
+                           s::Units("TextUnit", c.unit), s::Boolean("Italic", true)}));
     QFont font = label->_Widget()->font();
     EXPECT_EQ(font.family(), c.family.isEmpty() ? desktop.family() : c.family);
     if (c.pixels > 0) {
@@ -99,9 +100,10 @@ struct ShownCase {
   Place place;
 };
 
-TEST_F(LabelTest, TextIsShownWholeInItsColourOverWhatLiesBehind) {
+TEST_F(LabelTest, TextIsShownWholeInItsColorOverWhatLiesBehind) {
   const QColor light(0x36, 0x0E, 0x0F), grey(0xE2, 0xE2, 0xE2);
   Add<Rectangle>("rct_OnAirLight", blocks::rct_OnAirLight());
+  // clang-format off
   const ShownCase cases[] = {
       {"the heading, 18 points in a box 20 high", blocks::lbl_Heading(), {27, 55, 268, 20}, {0, 30, 400, 70}, grey, kWindowBlue, Place::Left},
       {"the bold caption inside the light", blocks::lbl_OnlineState(), {461, 35, 99, 20}, {442, 21, 137, 48}, Qt::black, light, Place::Center},
@@ -110,6 +112,7 @@ TEST_F(LabelTest, TextIsShownWholeInItsColourOverWhatLiesBehind) {
                  s::String("Text", "Right-aligned"), s::Integer("TextAlign", 2), s::Color("TextColor", 0xFFFFFF)}),
        {300, 150, 40, 20}, {150, 120, 250, 80}, Qt::white, kWindowBlue, Place::Right},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     auto label = Add<Label>(c.what, c.block);
@@ -123,21 +126,16 @@ TEST_F(LabelTest, TextIsShownWholeInItsColourOverWhatLiesBehind) {
     EXPECT_NEAR(ink.height(), whole.height(), 1);
     EXPECT_NEAR(ink.center().y(), c.box.center().y(), 2) << "centred vertically";
     switch (c.place) {
-      case Place::Left:
-        EXPECT_NEAR(ink.left(), c.box.left(), 3);
-        break;
-      case Place::Center:
-        EXPECT_NEAR(ink.center().x(), c.box.center().x(), 2);
-        break;
-      case Place::Right:
-        EXPECT_NEAR(ink.right(), c.box.right(), 3);
-        break;
+      case Place::Left: EXPECT_NEAR(ink.left(), c.box.left(), 3); break;
+      case Place::Center: EXPECT_NEAR(ink.center().x(), c.box.center().x(), 2); break;
+      case Place::Right: EXPECT_NEAR(ink.right(), c.box.right(), 3); break;
     }
     // No background of its own: around the text (and its smoothed edge), what lies behind shows.
     const QRect inked = ink.adjusted(-1, -1, 1, 1);
     int filled = 0;
     for (int y = c.box.top(); y <= c.box.bottom(); ++y) {
-      for (int x = c.box.left(); x <= c.box.right(); ++x) filled += !inked.contains(x, y) && image.pixelColor(x, y) != c.background;
+      for (int x = c.box.left(); x <= c.box.right(); ++x)
+        filled += !inked.contains(x, y) && image.pixelColor(x, y) != c.background;
     }
     EXPECT_EQ(filled, 0);
     EXPECT_EQ(QRect(label->Left(), label->Top(), label->Width(), label->Height()), c.box) << "rectangle kept";
@@ -161,9 +159,9 @@ TEST_F(LabelTest, RectanglesBeyondQtsRangeAreHeldToIt) {
   constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
   Add<Rectangle>("rct_OnAirLight", s::Block({s::Integer("Left", kMax), s::Integer("Top", kMin)}));
   // Right-aligned text reaches past its rectangle to the left, inside a parent at the far corner.
-  const std::string placed = s::Block({s::Integer("Left", kMin), s::Integer("Top", kMax), s::String("Text", "ON AIR"),
-                                       s::Integer("TextAlign", Label::AlignRight),
-                                       s::String("InitialParent", "rct_OnAirLight")});
+  const std::string placed =
+      s::Block({s::Integer("Left", kMin), s::Integer("Top", kMax), s::String("Text", "ON AIR"),
+                s::Integer("TextAlign", Label::AlignRight), s::String("InitialParent", "rct_OnAirLight")});
   auto empty = Add<Label>("empty", placed + s::Block({s::Integer("Width", kMin), s::Integer("Height", kMin)}));
   const QSize text = empty->_Widget()->sizeHint();
   EXPECT_EQ(empty->_Widget()->geometry(), QRect(-QWIDGETSIZE_MAX, QWIDGETSIZE_MAX, text.width(), text.height()));

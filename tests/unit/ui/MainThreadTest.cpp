@@ -25,10 +25,9 @@ using namespace fw;
 TEST(MainThread, UserInterfaceObjectsAreBuiltOnTheMainThreadOnly) {
   _RuntimeRegisterAppObject(std::make_shared<Application>());
   const ClassInfo* classes[] = {
-      &Window::Description(),   &Canvas::Description(),      &Label::Description(),
-      &CheckBox::Description(), &PushButton::Description(),  &Rectangle::Description(),
-      &BevelButton::Description(), &HTMLViewer::Description(), &MenuItem::Description(),
-      &MenuBar::Description(),
+      &Window::Description(),     &Canvas::Description(),    &Label::Description(),       &CheckBox::Description(),
+      &PushButton::Description(), &Rectangle::Description(), &BevelButton::Description(), &HTMLViewer::Description(),
+      &MenuItem::Description(),   &MenuBar::Description(),
   };
   for (const ClassInfo* cls : classes) {
     SCOPED_TRACE(cls->name);

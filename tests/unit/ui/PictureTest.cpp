@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
-
 #include <optional>
 #include <vector>
 

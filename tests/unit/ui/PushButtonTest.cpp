@@ -1,10 +1,9 @@
 #include <QTest>
 #include <QWidget>
-
 #include <vector>
 
-#include "WindowFixture.h"
 #include "SettingsBlocks.h"
+#include "WindowFixture.h"
 #include "runtime/Exceptions.h"
 #include "ui/PushButton.h"
 

@@ -1,5 +1,4 @@
 #include <QWidget>
-
 #include <functional>
 
 #include "WindowFixture.h"
@@ -22,8 +21,8 @@ TEST_F(RectControlTest, AnUnknownInitialParentLeavesTheControlAsItWas) {
   auto outer = Add<Rectangle>("outer", s::Block({s::Integer("Left", 100), s::Integer("Top", 50)}));
   for (const char* parent : {"", "outer"}) {
     SCOPED_TRACE(std::string("inside '") + parent + "'");
-    auto inner = Add<Rectangle>("inner", s::Block({s::Integer("Left", 110), s::Integer("Top", 60),
-                                                   s::String("InitialParent", parent)}));
+    auto inner = Add<Rectangle>(
+        "inner", s::Block({s::Integer("Left", 110), s::Integer("Top", 60), s::String("InitialParent", parent)}));
     QWidget* holder = inner->_Widget()->parentWidget();
     EXPECT_THROW(inner->SetInitialParent("missing"), RuntimeException);
     EXPECT_EQ(inner->InitialParent(), parent);
@@ -47,8 +46,8 @@ TEST_F(RectControlTest, TabStopGivesTheWidgetItsOwnFocusPolicyBack) {
       {"check box", [&] { return Add<CheckBox>("box", ""); }, Qt::StrongFocus},
       {"focusable canvas", [&] { return Add<Canvas>("canvas", s::Block({s::Boolean("AcceptFocus", true)})); },
        Qt::StrongFocus},
-      {"focusable bevel button",
-       [&] { return Add<BevelButton>("bevel", s::Block({s::Boolean("AcceptFocus", true)})); }, Qt::StrongFocus},
+      {"focusable bevel button", [&] { return Add<BevelButton>("bevel", s::Block({s::Boolean("AcceptFocus", true)})); },
+       Qt::StrongFocus},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

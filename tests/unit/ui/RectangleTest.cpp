@@ -1,9 +1,9 @@
 #include <QImage>
 
-#include "WindowFixture.h"
-#include "SettingsBlocks.h"
-#include "ui/Rectangle.h"
 #include "EventLoop.h"
+#include "SettingsBlocks.h"
+#include "WindowFixture.h"
+#include "ui/Rectangle.h"
 
 namespace {
 
@@ -33,16 +33,29 @@ TEST_F(RectangleTest, PaintsFillAndEachEdgeInItsColor) {
   } cases[] = {
       {0, {{{0, 0}, fill}, {{39, 29}, fill}, {{20, 15}, fill}}},
       {1,
-       {{{20, 0}, topLeft}, {{0, 15}, topLeft}, {{20, 29}, bottomRight}, {{39, 15}, bottomRight},
-        {{1, 1}, fill}, {{38, 28}, fill}, {{20, 15}, fill}}},
+       {{{20, 0}, topLeft},
+        {{0, 15}, topLeft},
+        {{20, 29}, bottomRight},
+        {{39, 15}, bottomRight},
+        {{1, 1}, fill},
+        {{38, 28}, fill},
+        {{20, 15}, fill}}},
       {3,
-       {{{20, 2}, topLeft}, {{2, 15}, topLeft}, {{20, 27}, bottomRight}, {{37, 15}, bottomRight},
-        {{20, 3}, fill}, {{3, 15}, fill}, {{20, 26}, fill}, {{36, 15}, fill}}},
+       {{{20, 2}, topLeft},
+        {{2, 15}, topLeft},
+        {{20, 27}, bottomRight},
+        {{37, 15}, bottomRight},
+        {{20, 3}, fill},
+        {{3, 15}, fill},
+        {{20, 26}, fill},
+        {{36, 15}, fill}}},
   };
   for (const auto& c : cases) {
     auto rect = Add<Rectangle>("rect", s::Block({
-                                           s::Integer("Left", 100), s::Integer("Top", 50),
-                                           s::Integer("Width", 40), s::Integer("Height", 30),
+                                           s::Integer("Left", 100),
+                                           s::Integer("Top", 50),
+                                           s::Integer("Width", 40),
+                                           s::Integer("Height", 30),
                                            s::Color("FillColor", fill & 0xFFFFFF),
                                            s::Color("TopLeftColor", topLeft & 0xFFFFFF),
                                            s::Color("BottomRightColor", bottomRight & 0xFFFFFF),

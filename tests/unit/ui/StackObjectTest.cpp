@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QToolButton>
 #include <QWidget>
-
 #include <functional>
 #include <vector>
 

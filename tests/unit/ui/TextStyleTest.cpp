@@ -1,5 +1,4 @@
 #include <QWidget>
-
 #include <functional>
 
 #include "WindowFixture.h"
