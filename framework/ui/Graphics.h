@@ -29,6 +29,8 @@ class Graphics : public Object {
 
   // The Paint event is over: the painter is gone.
   void _EndPaint() { painter_ = nullptr; }
+  // Whether the object still draws: only during its Paint event.
+  bool _Painting() const { return painter_ != nullptr; }
 
  private:
   QPainter* painter_;

@@ -122,6 +122,26 @@ TEST_F(TCPSocketTest, EachConnectEndsInExactlyOneOutcomeFromTheEventLoop) {
   }
 }
 
+// A socket that no counted reference owns (built on the stack) still raises
+// its events from the event loop, with nil as the sender.
+TEST_F(TCPSocketTest, ASocketOnTheStackRaisesItsEventsWithANilSender) {
+  LoopbackServer server({.then = Then::Stay});
+  TCPSocket socket;
+  socket.Constructor();
+  socket.SetAddress("127.0.0.1");
+  socket.SetPort(server.Port());
+  std::vector<bool> senderWasNil;
+  auto log = std::make_shared<SocketLog>();
+  log->onEvent = [&](const std::string&, const Ref<TCPSocket>& sender) { senderWasNil.push_back(sender == nullptr); };
+  socket.AddEventHandler(EventPosition(TCPSocket::Description(), "TCPSocket.Connected"),
+                         Delegate(log, &SocketLog::Connected, "( TCPSocket )", 0));
+  socket.Connect();
+  ASSERT_TRUE(RunUntil([&] { return !log->events.empty(); }));
+  EXPECT_EQ(log->events, Events{"Connected"});
+  EXPECT_EQ(senderWasNil, std::vector<bool>{true});
+  socket.Close();
+}
+
 TEST_F(TCPSocketTest, ConnectThatNeverCompletesEndsAtTheTimeLimit) {
   for (Loopback family : {Loopback::IPv4, Loopback::IPv6}) {
     StalledListener listener(family);

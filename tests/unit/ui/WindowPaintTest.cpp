@@ -26,6 +26,7 @@ TEST_F(WindowPaintTest, AGraphicsKeptPastPaintDrawsNothing) {
                           Delegate(keeper, &Keeper::Paint, "( Graphics, Rect() )", 1));
   const QImage before = Grab();
   ASSERT_TRUE(keeper->kept);
+  EXPECT_FALSE(keeper->kept->_Painting()) << "the painter went with the event";
   keeper->kept->SetForeColor(Color{0xFF0000});
   keeper->kept->FillRect(0, 0, 600, 250);
   EXPECT_EQ(Grab(), before);
