@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <vector>
 
 #include "EventLoop.h"
 #include "runtime/ClassInfo.h"
+#include "runtime/Clock.h"
 #include "ui/Timer.h"
 
 namespace {
@@ -20,7 +22,7 @@ class Stopwatch : public Object {
   std::vector<std::pair<Ref<Timer>, Steady::time_point>> fired;
 };
 
-// On the real clock (this binary never turns on the manual one). Only the
+// On the real clock (no manual clock scope is alive here). Only the
 // lower bound is asserted: a loaded machine may always be late.
 TEST(TimerOnTheRealClock, NoActionComesBeforeItsPeriod) {
   auto stopwatch = std::make_shared<Stopwatch>();
@@ -45,6 +47,21 @@ TEST(TimerOnTheRealClock, NoActionComesBeforeItsPeriod) {
     ASSERT_NE(it, armed.end());
     EXPECT_GE(fired.second - it->armedAt, std::chrono::milliseconds(it->period)) << "period " << it->period << " ms";
   }
+}
+
+// The manual clock holds the calls made while its scope lives, and no others.
+TEST(ManualClockScope, OnlyCallsMadeWhileItLivesWaitForTheManualClock) {
+  bool manualFired = false, realFired = false;
+  auto scope = std::make_unique<clock::ManualClockScope>();
+  ScheduledCall manual([&] { manualFired = true; });
+  scope.reset();
+  ScheduledCall real([&] { realFired = true; });
+  manual.Start(1);
+  real.Start(1);
+  ASSERT_TRUE(tembrel::test::RunUntil([&] { return realFired; }));
+  EXPECT_FALSE(manualFired);
+  clock::AdvanceClock(1);
+  EXPECT_TRUE(manualFired);
 }
 
 }  // namespace
