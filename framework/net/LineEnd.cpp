@@ -2,11 +2,17 @@
 
 namespace fw {
 
-std::string_view ChooseLineEnd(std::string_view text) {
-  if (text.find("\r\n") != std::string_view::npos) return "\r\n";
-  if (text.find('\n') != std::string_view::npos) return "\n";
-  if (text.find('\r') != std::string_view::npos) return "\r";
+std::string_view ChooseLineEnd(LineEndsSeen seen) {
+  if (seen.crLf) return "\r\n";
+  if (seen.lf) return "\n";
+  if (seen.cr) return "\r";
   return "\r\n";
+}
+
+std::string_view ChooseLineEnd(std::string_view text) {
+  constexpr auto npos = std::string_view::npos;
+  return ChooseLineEnd(
+      LineEndsSeen{.crLf = text.find("\r\n") != npos, .lf = text.find('\n') != npos, .cr = text.find('\r') != npos});
 }
 
 }  // namespace fw

@@ -1,6 +1,7 @@
 #include "ResponseHead.h"
 
-#include <string>
+#include <algorithm>
+#include <iterator>
 
 #include "../runtime/Text.h"
 #include "LineEnd.h"
@@ -20,12 +21,17 @@ std::string_view SecondField(std::string_view line) {
 
 }  // namespace
 
+std::size_t EmptyLineIndex(std::string_view lineEnd) {
+  auto isDoubled = [&](std::string_view emptyLine) {
+    return emptyLine.size() == 2 * lineEnd.size() && emptyLine.starts_with(lineEnd) && emptyLine.ends_with(lineEnd);
+  };
+  return static_cast<std::size_t>(std::find_if(std::begin(kEmptyLines), std::end(kEmptyLines), isDoubled) -
+                                  std::begin(kEmptyLines));
+}
+
 std::optional<ResponseHead> ParseResponseHead(std::string_view data) {
-  const std::string lineEnd(ChooseLineEnd(data));
-  // The doubled line end of the data's own kind first, then each kind in a fixed order:
-  // the first pattern found decides, not the earliest position.
-  const std::string terminators[] = {lineEnd + lineEnd, "\n\n", "\r\n\r\n", "\r\r"};
-  for (const std::string& terminator : terminators) {
+  const std::string_view own = kEmptyLines[EmptyLineIndex(ChooseLineEnd(data))];
+  for (std::string_view terminator : {own, kEmptyLines[0], kEmptyLines[1], kEmptyLines[2]}) {
     const std::size_t at = data.find(terminator);
     if (at != std::string_view::npos) return ResponseHeadAt(data, at, terminator.size());
   }

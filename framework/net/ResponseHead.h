@@ -20,6 +20,13 @@ struct ResponseHead {
   bool operator==(const ResponseHead&) const = default;
 };
 
+// The empty lines that can end a header block. The doubled line end of the
+// data's own kind is looked for first, then each of these in this order: the
+// first one found decides, not the earliest position.
+inline constexpr std::string_view kEmptyLines[] = {"\n\n", "\r\n\r\n", "\r\r"};
+// The index in kEmptyLines of `lineEnd` doubled.
+std::size_t EmptyLineIndex(std::string_view lineEnd);
+
 // Looks at `data` without keeping anything of it: nullopt while the header
 // block is incomplete. Works on bytes and lengths only, so NUL and non-ASCII
 // bytes are ordinary data.

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "LineEnd.h"
 #include "ResponseHead.h"
 
 namespace fw {
@@ -28,14 +31,9 @@ class ResponseHeadScanner {
 
   std::size_t scanned_ = 0;
   std::size_t examined_ = 0;
-  // What ChooseLineEnd looks for.
-  bool hasCrLf_ = false;
-  bool hasLf_ = false;
-  bool hasCr_ = false;
-  // Where each empty line first begins.
-  std::size_t firstLfLf_ = kNotFound;
-  std::size_t firstCrLfCrLf_ = kNotFound;
-  std::size_t firstCrCr_ = kNotFound;
+  LineEndsSeen seen_{};
+  // Where each of kEmptyLines first begins.
+  std::array<std::size_t, std::size(kEmptyLines)> firstEmptyLine_{kNotFound, kNotFound, kNotFound};
 };
 
 }  // namespace fw
