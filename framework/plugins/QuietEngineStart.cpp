@@ -33,8 +33,9 @@ bool IsLateStartNotice(QtMsgType type, const char* category, const QString& mess
 }
 
 void SilenceLateStartNotices() {
-  static const QtMessageHandler previous = qInstallMessageHandler(&DropLateStartNotices);  // once: never itself
-  previousHandler = previous;
+  // Once only: installed twice, the handler would hand messages on to itself.
+  static const bool installed = (previousHandler = qInstallMessageHandler(&DropLateStartNotices), true);
+  (void)installed;
 }
 
 }  // namespace fw

@@ -28,11 +28,8 @@ void PrepareEngine() {
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) fw::HTMLEngine* tembrel_CreateHTMLEngine(QWidget* parent) {
-  static bool prepared = false;
-  if (!prepared) {
-    PrepareEngine();
-    prepared = true;
-  }
+  static const bool prepared = (PrepareEngine(), true);
+  (void)prepared;
   return new fw::WebEngine(parent);
 }
 

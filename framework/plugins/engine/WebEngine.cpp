@@ -26,9 +26,9 @@ QWebEnginePage::WebAction PageAction(HTMLEngine::EditAction action) {
 
 WebEngine::WebEngine(QWidget* parent)
     : profile_(std::make_unique<QWebEngineProfile>()),  // off the record: nothing is kept between runs
-      view_(new QWebEngineView(parent)) {
+      view_(std::make_unique<QWebEngineView>(parent)) {
   InstallMediaScripts(*profile_);
-  auto* page = new QWebEnginePage(profile_.get(), view_);
+  auto* page = new QWebEnginePage(profile_.get(), view_.get());
   QWebEngineSettings* settings = page->settings();
   // The page's base is a local file and its stream is on the network.
   settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
@@ -38,12 +38,9 @@ WebEngine::WebEngine(QWidget* parent)
   view_->setContextMenuPolicy(Qt::NoContextMenu);
 }
 
-WebEngine::~WebEngine() {
-  // The page must go before the profile it was made with.
-  delete view_.data();
-}
+WebEngine::~WebEngine() = default;
 
-QWidget* WebEngine::View() { return view_; }
+QWidget* WebEngine::View() { return view_.get(); }
 
 void WebEngine::SetHtml(const QString& html, const QUrl& base) { view_->setHtml(html, base); }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <memory>
 
 #include "../HTMLEngine.h"
@@ -22,8 +21,11 @@ class WebEngine final : public HTMLEngine {
   void Trigger(EditAction action) override;
 
  private:
+  // NOTE: in this order, so that the view, and the page it owns, go before
+  // the profile that the page was made with. The view is a child of the
+  // viewer's widget, which outlives the engine.
   std::unique_ptr<QWebEngineProfile> profile_;
-  QPointer<QWebEngineView> view_;  // a child of the viewer's widget, which may go first
+  std::unique_ptr<QWebEngineView> view_;
 };
 
 }  // namespace fw
