@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <ctime>
 
 namespace bench {
 
@@ -54,6 +55,12 @@ void Note(const char* format, ...) {
   va_end(args);
 }
 
+double ThreadCpuMilliseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
 std::optional<Clock::time_point> Await(const std::function<bool()>& done, int timeoutMs) {
   if (done()) return Clock::now();
   std::optional<Clock::time_point> seen;
@@ -67,6 +74,10 @@ std::optional<Clock::time_point> Await(const std::function<bool()>& done, int ti
   });
   loop.exec();
   return seen;
+}
+
+void RunFor(int ms) {
+  Await([] { return false; }, ms);
 }
 
 }  // namespace bench

@@ -25,9 +25,14 @@ void Row(const std::string& figure, const std::string& value, const std::string&
 // Progress and per-run details, on standard error (the run's log).
 void Note(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// CPU time that the calling thread has used so far.
+double ThreadCpuMilliseconds();
+
 // Runs the Qt event loop, blocking between events as an application does,
 // until `done` holds or `timeoutMs` of real time pass. Returns the moment
 // `done` was first seen to hold.
 std::optional<Clock::time_point> Await(const std::function<bool()>& done, int timeoutMs);
+// Runs the Qt event loop for `ms` of real time.
+void RunFor(int ms);
 
 }  // namespace bench

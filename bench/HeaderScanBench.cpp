@@ -2,8 +2,6 @@
 // a time: the scanner that looks only at new bytes, beside a whole-buffer
 // re-parse (copies of all bytes held, then ParseResponseHead) after every
 // byte, measured in the same run. CPU time of this thread.
-#include <time.h>
-
 #include <QByteArray>
 #include <cstdlib>
 #include <functional>
@@ -16,12 +14,6 @@
 
 namespace {
 
-double ThreadCpuMilliseconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
 // Header lines as a server that floods them sends, up to the client's bound.
 std::string EndlessBlock(std::size_t bytes) {
   std::string block = "HTTP/1.0 200 OK\r\n";
@@ -33,12 +25,12 @@ std::string EndlessBlock(std::size_t bytes) {
 // Feeds `block` a byte at a time to `look`, which answers whether the block is complete.
 double CpuMillisecondsFeeding(const std::string& block, const std::function<bool(const std::string&)>& look) {
   std::string held;
-  const double start = ThreadCpuMilliseconds();
+  const double start = bench::ThreadCpuMilliseconds();
   for (char byte : block) {
     held.push_back(byte);
     if (look(held)) std::abort();  // the block never ends
   }
-  return ThreadCpuMilliseconds() - start;
+  return bench::ThreadCpuMilliseconds() - start;
 }
 
 }  // namespace

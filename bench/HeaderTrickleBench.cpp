@@ -6,7 +6,6 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/socket.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <QHostAddress>
@@ -25,12 +24,6 @@ namespace {
 
 constexpr std::string_view kStatusLine = "HTTP/1.0 200 OK\r\n";
 constexpr int kRounds = 2;
-
-double ThreadCpuMicroseconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
-}
 
 void Require(bool condition, const char* what) {
   if (condition) return;
@@ -126,11 +119,11 @@ class CountingClient : public fw::HTTPSocket {
 Run ReadWithTheClient(const TrickleServer& server) {
   auto client = std::make_shared<CountingClient>();
   client->Constructor();
-  const double start = ThreadCpuMicroseconds();
+  const double start = bench::ThreadCpuMilliseconds();
   client->Get("http://127.0.0.1:" + std::to_string(server.Port()) + "/");
   const auto total = static_cast<std::int64_t>(server.Total());
   Require(bench::Await([&] { return client->BytesHeld() >= total; }, 600000).has_value(), "the client's trickle");
-  const Run run{ThreadCpuMicroseconds() - start, client->dataEvents};
+  const Run run{(bench::ThreadCpuMilliseconds() - start) * 1e3, client->dataEvents};
   client->Close();
   return run;
 }
@@ -144,10 +137,10 @@ Run ReadWithAPlainSocket(const TrickleServer& server) {
     ++dataEvents;
     received += static_cast<std::size_t>(socket.readAll().size());
   });
-  const double start = ThreadCpuMicroseconds();
+  const double start = bench::ThreadCpuMilliseconds();
   socket.connectToHost(QHostAddress::LocalHost, server.Port());
   Require(bench::Await([&] { return received >= server.Total(); }, 600000).has_value(), "the plain socket's trickle");
-  const Run run{ThreadCpuMicroseconds() - start, dataEvents};
+  const Run run{(bench::ThreadCpuMilliseconds() - start) * 1e3, dataEvents};
   socket.abort();
   return run;
 }

@@ -17,7 +17,7 @@ constexpr int kStartedMs = 3000;
 
 void AwaitStarted(const bench::Child& child) {
   const double elapsed = bench::Milliseconds(bench::Clock::now() - child.started);
-  if (elapsed < kStartedMs) bench::Await([] { return false; }, kStartedMs - static_cast<int>(elapsed));
+  if (elapsed < kStartedMs) bench::RunFor(kStartedMs - static_cast<int>(elapsed));
 }
 
 bench::Memory StartedBaseline(const std::string& baseline) {
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
   const bench::Memory started = bench::TreeMemory(child.pid);
   const double cpuBefore = bench::CpuSeconds(child.pid);
   const auto checksBefore = server.requests().size();
-  bench::Await([] { return false; }, seconds * 1000);
+  bench::RunFor(seconds * 1000);
   const double cpu = bench::CpuSeconds(child.pid) - cpuBefore;
   const auto checks = server.requests().size() - checksBefore;
   const bench::Memory memory = bench::TreeMemory(child.pid);

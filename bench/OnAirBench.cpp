@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   bench::Note("player connected %.0f ms after start", bench::Milliseconds(bench::Clock::now() - child.started));
-  bench::Await([] { return false; }, seconds * 1000);
+  bench::RunFor(seconds * 1000);
   const bench::Memory memory = bench::TreeMemory(child.pid);
   const qint64 streamed = server.bytesStreamed();
   bench::Stop(child);

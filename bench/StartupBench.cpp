@@ -103,7 +103,7 @@ void RunOnce(Program& program, MapWatch& watch, ProbeListener& listener, bool co
       bench::Await([&] { return watch.FirstMap() && (!program.checks || listener.FirstConnection()); }, 30000);
   bench::Stop(child);
   // Lets the display and the port settle before the next run.
-  bench::Await([] { return false; }, 200);
+  bench::RunFor(200);
   if (!ready) {
     bench::Note("%s: no window within 30 s", program.name);
     std::exit(1);
