@@ -103,8 +103,7 @@ class CheckCycleSoak : public tembrel::test::MonitorTest {
       server = std::make_unique<LoopbackServer>(kind.script);
       port = server->Port();
     }
-    window->skt_TestOnlineSocket()->SetPort(port);
-    window->RemotePort = port;
+    PointAt(port);
 
     const bool wasOn = window->LinkOpen;
     fw::clock::AdvanceClock(kPeriod);

@@ -4,6 +4,7 @@
 
 #include "EventLoop.h"
 #include "Startup.h"
+#include "net/TCPSocket.h"
 #include "runtime/Clock.h"
 #include "runtime/Runtime.h"
 #include "ui/Timer.h"
@@ -21,6 +22,16 @@ void MonitorTest::SetUp() {
 void MonitorTest::TearDown() {
   window = nullptr;
   fw::RuntimePerformFinalizers();
+}
+
+void MonitorTest::PointAt(std::uint16_t probePort, std::optional<std::uint16_t> requestPort) {
+  window->skt_TestOnlineSocket()->SetPort(probePort);
+  window->RemotePort = requestPort.value_or(probePort);
+}
+
+void MonitorTest::RunNextCheck() {
+  fw::clock::AdvanceClock(kPeriod);
+  WaitForCheckToEnd();
 }
 
 void MonitorTest::WaitForCheckToEnd() {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <cstdint>
+#include <optional>
 
 #include "runtime/Clock.h"
 #include "runtime/Color.h"
@@ -29,6 +31,11 @@ class MonitorTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // Points the probe of the next checks at `probePort` on loopback, and their
+  // request at `requestPort` (the probe's port when not given).
+  void PointAt(std::uint16_t probePort, std::optional<std::uint16_t> requestPort = std::nullopt);
+  // Lets the timer start the next check, then runs it until it has ended.
+  void RunNextCheck();
   // Runs the event loop until the check in progress has ended and re-armed the timer.
   void WaitForCheckToEnd();
   // Files in the private temporary folder.

@@ -11,7 +11,6 @@
 #include "net/TCPSocket.h"
 #include "plugins/HTMLEngineModule.h"
 #include "plugins/HTMLViewer.h"
-#include "runtime/Clock.h"
 
 namespace {
 
@@ -40,10 +39,8 @@ TEST_F(EngineModule, NothingOfTheEngineIsMappedBeforeTheFirstPage) {
   EXPECT_EQ(MappedFiles({"WebEngine", "libLLVM", "_dri.so", module}), "") << "off the air, after the first check";
 
   LoopbackServer server({.reply = "HTTP/1.0 200 OK\r\n\r\n"});
-  window->skt_TestOnlineSocket()->SetPort(server.Port());
-  window->RemotePort = server.Port();
-  fw::clock::AdvanceClock(tembrel::test::kPeriod);
-  WaitForCheckToEnd();
+  PointAt(server.Port());
+  RunNextCheck();
   ASSERT_TRUE(window->LinkOpen);
   EXPECT_NE(window->htm_AudioPlayer()->_Engine(), nullptr);
   EXPECT_EQ(MappedFiles({module}), module + '\n') << "loaded from beside the executable";

@@ -33,12 +33,6 @@ struct ScriptCase {
 
 class LiveCheck : public tembrel::test::MonitorTest {
  protected:
-  // Points the probe and the request of the next checks at `port` on loopback.
-  void PointAt(std::uint16_t probePort, std::optional<std::uint16_t> requestPort = std::nullopt) {
-    window->skt_TestOnlineSocket()->SetPort(probePort);
-    window->RemotePort = requestPort.value_or(probePort);
-  }
-
   // Lets the timer start the next check, then runs it until it has ended.
   void RunCheck() {
     fw::clock::AdvanceClock(kPeriod);

@@ -12,7 +12,6 @@
 #include "net/TCPSocket.h"
 #include "plugins/HTMLEngineModule.h"
 #include "plugins/HTMLViewer.h"
-#include "runtime/Clock.h"
 #include "runtime/Runtime.h"
 #include "ui/MenuDispatch.h"
 #include "ui/PushButton.h"
@@ -56,10 +55,8 @@ class NoEngine : public tembrel::test::MonitorTest {
  protected:
   void Check(const std::string& reply) {
     LoopbackServer server({.reply = reply});
-    window->skt_TestOnlineSocket()->SetPort(server.Port());
-    window->RemotePort = server.Port();
-    fw::clock::AdvanceClock(tembrel::test::kPeriod);
-    WaitForCheckToEnd();
+    PointAt(server.Port());
+    RunNextCheck();
   }
   fw::Color Light() { return window->rct_OnAirLight()->FillColor(); }
 };

@@ -34,8 +34,7 @@ class PlayerPlays : public tembrel::test::MonitorTest {
     server.setPacing(pacing);
     server.setRootResponse("HTTP/1.0 200 OK", {"Content-Type: audio/mpeg"});
     ASSERT_TRUE(server.listen());
-    window->skt_TestOnlineSocket()->SetPort(server.port());
-    window->RemotePort = server.port();
+    PointAt(server.port());
     window->chk_StartPlaying()->SetValue(startPlaying);
     fw::clock::AdvanceClock(15000);
     ASSERT_TRUE(RunUntil([&] { return window->LinkOpen; }));
