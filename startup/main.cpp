@@ -1,8 +1,8 @@
 #include "Startup.h"
 #include "runtime/Runtime.h"
 
-int main(int argc, char** argv) {
-  fw::RuntimeInit(argc, argv);
+int main(int, char** argv) {
+  fw::RuntimeInit(argv[0]);
   fw::RuntimePerformInitializers(SystemInitializers());
   fw::RuntimeCallLeavingPending(&_Main);
   fw::RuntimePerformFinalizers();

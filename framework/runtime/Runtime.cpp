@@ -10,12 +10,18 @@
 #include <vector>
 
 #include "Finalizers.h"
+#include "QuitSignals.h"
 
 namespace fw {
 
 namespace {
 
 struct RuntimeState {
+  // NOTE: Qt keeps references to its argument count and list, so they are
+  // declared before the application object, which goes first.
+  std::string programName;
+  int qtArgc = 1;
+  char* qtArgv[2] = {};
   std::unique_ptr<QApplication> qtApp;
   std::map<std::string, const ClassInfo*, std::less<>> classes;
   Ref<Application> app;
@@ -32,13 +38,19 @@ RuntimeState& State() {
 
 }  // namespace
 
-void RuntimeInit(int& argc, char** argv) {
+void RuntimeInit(const char* programName) {
   RuntimeState& s = State();
   if (!QCoreApplication::instance()) {
+    // Qt and the HTML engine would take options from the command line (a
+    // style sheet, a mirrored layout, a debugging port); the system reads none.
+    s.programName = programName ? programName : "";
+    s.qtArgc = 1;
+    s.qtArgv[0] = s.programName.data();
     // NOTE: no Qt::AA_ShareOpenGLContexts here: it would make Qt start its
-    // OpenGL stack now. The HTML engine module makes the shared context itself.
-    s.qtApp = std::make_unique<QApplication>(argc, argv);
+    // OpenGL stack now, and the HTML engine, which draws in software, needs none.
+    s.qtApp = std::make_unique<QApplication>(s.qtArgc, s.qtArgv);
   }
+  InstallQuitSignals(*QCoreApplication::instance());
   s.exitStatus = 0;
   s.quitRequested = false;
 }
@@ -112,10 +124,14 @@ void RuntimeCallLeavingPending(void (*fn)()) {
   }
 }
 
-void _UnhandledException(std::exception_ptr exception) {
+void RuntimeReportUnhandledException(std::exception_ptr exception) {
   if (auto observer = State().observer) observer(exception);
   std::fprintf(stderr, "Unhandled exception: %s\n", DescribeException(exception).c_str());
   std::fflush(stderr);
+}
+
+void _UnhandledException(std::exception_ptr exception) {
+  RuntimeReportUnhandledException(exception);
   Quit(1);
 }
 

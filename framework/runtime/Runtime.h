@@ -19,7 +19,11 @@ using ExceptionHelper = Ref<Object> (*)(void (*)(void*), void*);
 // Start-up and exit. The runtime owns the process-wide state: the registered
 // classes, the application object, the windows, the pending exception and the
 // exit status; RuntimePerformFinalizers releases all of it.
-void RuntimeInit(int& argc, char** argv);
+//
+// RuntimeInit makes Qt's application object, giving Qt no command line: only
+// `programName`, which may be nullptr; and installs the quit signals
+// (QuitSignals.h).
+void RuntimeInit(const char* programName);
 // Runs the framework's own initialisers, then `systemEntries` in order. An
 // exception that escapes an initialiser is left pending and stops the list.
 void RuntimePerformInitializers(std::span<const Initializer> systemEntries = {});
@@ -44,22 +48,25 @@ std::exception_ptr RuntimeTakePendingException();
 // Runs `fn`; an exception that escapes it is left pending.
 void RuntimeCallLeavingPending(void (*fn)());
 
-// The unhandled-exception report: the exception's class and message on
-// standard error, and the application ends with exit status 1.
+// The unhandled-exception report: the exception's class and message, one line
+// on standard error.
+void RuntimeReportUnhandledException(std::exception_ptr exception);
+// An exception that reached _Main, from start-up or out of the event loop: it
+// is reported, and the application ends with exit status 1.
 void _UnhandledException(std::exception_ptr exception);
 using UnhandledExceptionObserver = void (*)(std::exception_ptr);
 // Tests watch the report through an observer, called first; nullptr removes it.
 void RuntimeSetUnhandledExceptionObserver(UnhandledExceptionObserver observer);
 std::string DescribeException(std::exception_ptr exception);
 
-// Runs an event handler from the event loop: what it lets escape goes to the
-// unhandled-exception report.
+// Runs an event handler from the event loop: what it lets escape is reported
+// and the loop goes on, so that one failed event does not end the application.
 template <class F>
 void Dispatch(F&& handler) {
   try {
     handler();
   } catch (...) {
-    _UnhandledException(std::current_exception());
+    RuntimeReportUnhandledException(std::current_exception());
   }
 }
 

@@ -19,6 +19,7 @@ class StreamServer:
         self._httpd = None
         self._thread = None
         self._checks = 0  # answers to "/"
+        self._stream_requests = 0  # to "/listen"
         self._last_check = time.monotonic()
 
     def set_mode(self, mode):
@@ -34,6 +35,10 @@ class StreamServer:
         with self._lock:
             return self._checks
 
+    def stream_requests(self):
+        with self._lock:
+            return self._stream_requests
+
     def seconds_since_last_check(self):
         with self._lock:
             return time.monotonic() - self._last_check
@@ -47,6 +52,8 @@ class StreamServer:
         class Handler(http.server.BaseHTTPRequestHandler):
             def do_GET(self):
                 if self.path == "/listen":
+                    with server._lock:
+                        server._stream_requests += 1
                     self._send(200, "audio/mpeg", server._tone)
                     return
                 with server._lock:

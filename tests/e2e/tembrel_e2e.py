@@ -1,43 +1,32 @@
 """The built application end to end: headless under Xvfb, in a private network
 namespace whose loopback carries a stand-in stream server, watched from the
-outside through screen grabs and the namespace's TCP counters.
+outside through screen grabs, the namespace's TCP counters and sockets, and the
+process's exit.
 
-    tembrel_e2e.py APP TONE_MP3
+    tembrel_e2e.py SCENARIO APP TONE_MP3
 
-Exits 77 (skipped) where no network namespace can be made."""
+SCENARIO is one of the names in SCENARIOS. Exits 77 (skipped) where no network
+namespace can be made."""
 
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
 import time
 
 sys.dont_write_bytecode = True  # nothing written beside the sources
+from app_run import PERIOD_S, SLACK_S, TIME_LIMIT_S, Failure, describe, run_scenario
 from processes import spawn, stop
-from stream_server import StreamServer
-from x_screen import LIGHT_OFF, LIGHT_ON, Display, MainWindow
+from x_screen import LIGHT_OFF, LIGHT_ON
 
 SKIPPED = 77
-WATCHDOG_S = 170
-PERIOD_S = 15
-TIME_LIMIT_S = 10
-# Room for the machine to be busy: start-up of the HTML engine, a loaded CI host.
-SLACK_S = 10
 NAMESPACE = ["unshare", "--net"]
 
 ON_AIR = (LIGHT_ON, True)
 OFF_AIR = (LIGHT_OFF, False)
-
-
-class Failure(Exception):
-    pass
-
-
-def describe(state):
-    light, player = state
-    color = "of more than one color" if light is None else f"#{light:06X}"
-    return f"light {color}, player {'shown' if player else 'hidden'}"
+TITLE = "QAX Tembrel - Waiting"
 
 
 def why_no_namespace():
@@ -59,109 +48,157 @@ def refused_connects():
     return int(rows[1][rows[0].index("AttemptFails")])
 
 
-class Run:
-    def __init__(self, app_log):
-        self._start = time.monotonic()
-        self.app_log = app_log
-        self.app = None
-        self.window = None
-
-    def say(self, text):
-        print(f"[{time.monotonic() - self._start:5.1f} s] {text}", flush=True)
-
-    def wait_for(self, what, done, seconds):
-        deadline = time.monotonic() + seconds
-        while True:
-            if self.app.poll() is not None:
-                raise Failure(f"the application exited ({self.app.returncode}) while waiting for: {what}")
-            if done():
-                self.say(what)
-                return
-            if time.monotonic() > deadline:
-                raise Failure(f"not within {seconds} s: {what}; the screen shows {describe(self.window.state())}")
-            time.sleep(0.25)
-
-    def expect_display(self, what, expected, seconds):
-        self.wait_for(what, lambda: self.window.state() == expected, seconds)
-
-    def app_output(self):
-        with open(self.app_log, errors="replace") as f:
-            return f.read()
+def listening_ports():
+    """TCP ports on which something listens in this namespace."""
+    ports = set()
+    for table in ("/proc/self/net/tcp", "/proc/self/net/tcp6"):
+        with open(table) as f:
+            for row in list(f)[1:]:
+                fields = row.split()
+                if fields[3] == "0A":  # LISTEN
+                    ports.add(int(fields[1].rsplit(":", 1)[1], 16))
+    return ports
 
 
-def scenario(app_path, tone_path, private):
-    subprocess.run(["ip", "link", "set", "lo", "up"], check=True)
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", TMPDIR=private, XDG_RUNTIME_DIR=private)
-    run = Run(os.path.join(private, "app.log"))
-    server = StreamServer(tone_path)
+def on_and_off_the_air(run):
+    server = run.server
+    run.start()
+    run.find_window()
+
+    run.expect_display("on the air, the player shown", ON_AIR, PERIOD_S + SLACK_S)
+    if server.check_count() != 1:
+        raise Failure(f"on the air only after {server.check_count()} checks, not with the first")
+    expect_same_window(run)
+
+    server.set_mode(404)
+    run.expect_display("off the air after 404, the player hidden", OFF_AIR, PERIOD_S + TIME_LIMIT_S + SLACK_S)
+
     server.set_mode(200)
-    display = Display()
-    env["DISPLAY"] = display.name
-    try:
-        with open(run.app_log, "w") as log:
-            run.app = spawn([app_path], env=env, stdout=log, stderr=subprocess.STDOUT)
-        run.window = MainWindow(display)
-        run.say(f"window {run.window.id} on {display.name}")
+    run.expect_display("back on the air after 200", ON_AIR, PERIOD_S + SLACK_S)
+    expect_same_window(run)
 
-        run.expect_display("on the air, the player shown", ON_AIR, PERIOD_S + SLACK_S)
-        if server.check_count() != 1:
-            raise Failure(f"on the air only after {server.check_count()} checks, not with the first")
+    server.set_mode("down")
+    refused = refused_connects()
+    # The player may knock too; a probe is due a period after the last check.
+    run.wait_for("a probe refused",
+                 lambda: refused_connects() > refused and server.seconds_since_last_check() > PERIOD_S,
+                 PERIOD_S + SLACK_S)
+    time.sleep(1)  # time for a display that wrongly followed the refusal to be drawn
+    if run.window.state() != ON_AIR:
+        raise Failure(f"a refused probe changed the display: {describe(run.window.state())}")
+    run.say("the refused probe left the light on")
 
-        server.set_mode(404)
-        run.expect_display("off the air after 404, the player hidden", OFF_AIR, PERIOD_S + TIME_LIMIT_S + SLACK_S)
+    server.set_mode(404)
+    run.expect_display("checks go on once the server is back: off the air", OFF_AIR, PERIOD_S + SLACK_S)
 
-        server.set_mode(200)
-        run.expect_display("back on the air after 200", ON_AIR, PERIOD_S + SLACK_S)
+    run.quit_with_ctrl_q()
 
-        server.set_mode("down")
-        refused = refused_connects()
-        # The player may knock too; a probe is due a period after the last check.
-        run.wait_for("a probe refused",
-                     lambda: refused_connects() > refused and server.seconds_since_last_check() > PERIOD_S,
-                     PERIOD_S + SLACK_S)
-        time.sleep(1)  # time for a display that wrongly followed the refusal to be drawn
-        if run.window.state() != ON_AIR:
-            raise Failure(f"a refused probe changed the display: {describe(run.window.state())}")
-        run.say("the refused probe left the light on")
 
-        server.set_mode(404)
-        run.expect_display("checks go on once the server is back: off the air", OFF_AIR, PERIOD_S + SLACK_S)
+def expect_same_window(run):
+    """The X window found at start is still the one shown: the player's
+    coming did not make it anew."""
+    shown = run.window.shown_ids()
+    if shown != [run.window.id]:
+        raise Failure(f"the window {run.window.id} found at start is gone; shown now: {shown}")
+    run.say(f"still the window {run.window.id}")
 
-        run.window.press("ctrl+q")
-        status = run.app.wait(TIME_LIMIT_S)
-        if status != 0:
-            raise Failure(f"Ctrl+Q: exit status {status}")
-        run.say("Ctrl+Q: exit status 0")
-        left = [name for name in os.listdir(private) if name.startswith("tembrel-")]
-        if left:
-            raise Failure(f"temporary files left behind: {left}")
-        return 0
-    except Exception as e:  # whatever goes wrong fails the run, with what the application said
-        print(f"FAILED: {e!r}\n--- application output ---\n{run.app_output() if run.app else ''}", flush=True)
-        return 1
-    finally:
-        if run.app:
-            stop(run.app)
-        display.close()
-        server.close()
+
+def failed_event(run):
+    """A player page that cannot be stored (the temporary folder is a plain
+    file) fails one event: it is reported, and the application and its checks
+    go on."""
+    plain_file = os.path.join(run.private, "not-a-folder")
+    open(plain_file, "w").close()
+    run.start(tmpdir=plain_file)
+    run.wait_for("the failed event reported",
+                 lambda: "Unhandled exception: RuntimeException: Cannot create a temporary file" in run.app_output(),
+                 PERIOD_S + SLACK_S)
+    failed = run.server.check_count()
+    run.wait_for("the next check", lambda: run.server.check_count() > failed, PERIOD_S + SLACK_S)
+    run.find_window()
+    run.quit_with_ctrl_q()
+
+
+DEBUGGING_PORT = 9333
+STYLE_SHEET_COLOR = 0x00FF00
+
+
+def command_line(run):
+    """Options that Qt and the HTML engine would take from a command line take no effect."""
+    style_sheet = os.path.join(run.private, "style.qss")
+    with open(style_sheet, "w") as f:
+        f.write(f"* {{ background-color: #{STYLE_SHEET_COLOR:06X}; }}")
+    run.start_on_the_air("-reverse", "-qwindowtitle", "Another title", "-stylesheet", style_sheet,
+                         "--webEngineArgs", f"--remote-debugging-port={DEBUGGING_PORT}")
+    run.expect_display("the light on, the player shown", ON_AIR, SLACK_S)
+    if DEBUGGING_PORT in listening_ports():
+        raise Failure(f"--webEngineArgs: the engine listens for a debugger on port {DEBUGGING_PORT}")
+    if run.window.title() != TITLE:
+        raise Failure(f"-qwindowtitle: the title reads {run.window.title()!r}")
+    if STYLE_SHEET_COLOR in run.window.colors():
+        raise Failure("-stylesheet: the window shows the style sheet's color")
+    span = run.window.menu_items_span()
+    if span is None or span[1] > 300:
+        raise Failure(f"-reverse: the menu bar's items are drawn in its columns {span}, not at its left")
+    run.say("no port, title, style sheet or mirrored layout from the command line")
+    run.quit_with_ctrl_q()
+
+
+def quit_signal(number):
+    """The signal ends the application on the air as File > Quit does."""
+
+    def scenario(run):
+        run.start_on_the_air()
+        if not run.temporary_files():
+            raise Failure("no temporary file for the player page")
+        run.app.send_signal(number)
+        run.expect_clean_exit(number.name)
+
+    return scenario
+
+
+def ignored_sighup(run):
+    """Started with SIGHUP ignored (nohup), the application keeps ignoring it."""
+    run.start_on_the_air(ignored_signals=(signal.SIGHUP,))
+    run.app.send_signal(signal.SIGHUP)
+    time.sleep(1)  # time for a wrongly handled signal to end it
+    if run.app.poll() is not None:
+        raise Failure(f"SIGHUP ended the application: exit status {run.app.returncode}")
+    run.say("SIGHUP ignored")
+    run.quit_with_ctrl_q()
+
+
+# Each with the most seconds that it may take.
+SCENARIOS = {
+    "on_and_off_the_air": (on_and_off_the_air, 170),
+    "failed_event": (failed_event, 60),
+    "command_line": (command_line, 60),
+    "sigterm": (quit_signal(signal.SIGTERM), 60),
+    "sigint": (quit_signal(signal.SIGINT), 60),
+    "sighup": (quit_signal(signal.SIGHUP), 60),
+    "ignored_sighup": (ignored_sighup, 60),
+}
 
 
 def main(argv):
-    if len(argv) == 4 and argv[1] == "--inside":
+    if len(argv) == 5 and argv[1] == "--inside":
+        scenario, _ = SCENARIOS[argv[2]]
         with tempfile.TemporaryDirectory(prefix="tembrel-e2e-") as private:
-            return scenario(argv[2], argv[3], private)
-    if len(argv) != 3:
+            return run_scenario(scenario, argv[3], argv[4], private)
+    if len(argv) != 4 or argv[1] not in SCENARIOS:
         print(__doc__, file=sys.stderr)
         return 2
     reason = why_no_namespace()
     if reason:
         print(f"SKIPPED: {reason}")
         return SKIPPED
-    inside = spawn(NAMESPACE + [sys.executable, os.path.abspath(__file__), "--inside", argv[1], argv[2]])
+    name, app, tone = argv[1:]
+    _, watchdog_s = SCENARIOS[name]
+    inside = spawn(NAMESPACE + [sys.executable, os.path.abspath(__file__), "--inside", name, app, tone])
     try:
-        return inside.wait(WATCHDOG_S)
+        return inside.wait(watchdog_s)
     except subprocess.TimeoutExpired:
-        print(f"FAILED: the run took more than {WATCHDOG_S} s")
+        print(f"FAILED: the run took more than {watchdog_s} s")
         stop(inside)
         return 1
 

@@ -4,6 +4,7 @@ import os
 import select
 import struct
 import subprocess
+import time
 
 from processes import spawn, stop
 
@@ -26,8 +27,9 @@ class Display:
                                "-screen", "0", "1024x768x24"],
                               pass_fds=(write_end,), stderr=subprocess.DEVNULL)
         os.close(write_end)
-        ready, _, _ = select.select([read_end], [], [], timeout)
-        number = os.read(read_end, 16).decode().strip() if ready else ""
+        # NOTE: up to the line's end: Xvfb writes the number and the line end one
+        # after the other, and dies if the second write finds the pipe closed.
+        number = _read_line(read_end, timeout)
         os.close(read_end)
         if not number:
             stop(self._process)
@@ -67,30 +69,75 @@ class MainWindow:
 
     def __init__(self, display):
         self._display = display
-        self.id = display.run("xdotool", "search", "--sync", "--onlyvisible", "--name",
-                              "^QAX Tembrel").split()[0].decode()
+        self.id = self.shown_ids()[0]
 
-    def _content_origin(self):
+    def shown_ids(self):
+        """The X windows shown now with the application's title."""
+        return self._display.run("xdotool", "search", "--sync", "--onlyvisible", "--name",
+                                 "^QAX Tembrel").decode().split()
+
+    def _geometry(self):
+        """(left, top, width, height) of the window on the screen."""
         geometry = dict(line.split("=", 1) for line in
                         self._display.run("xdotool", "getwindowgeometry", "--shell", self.id)
                         .decode().split())
+        return tuple(int(geometry[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def _content_origin(self):
+        left, top, _, height = self._geometry()
         # The menu bar takes the top of the window; the content area is below it.
-        bottom = int(geometry["Y"]) + int(geometry["HEIGHT"])
-        return int(geometry["X"]), bottom - CONTENT_HEIGHT
+        return left, top + height - CONTENT_HEIGHT
+
+    def _screen(self):
+        return Image(self._display.run("xwd", "-root", "-silent"))
 
     def state(self):
         """(light colour or None when the light is not of one colour, whether the player shows)."""
         x0, y0 = self._content_origin()
-        image = Image(self._display.run("xwd", "-root", "-silent"))
+        image = self._screen()
         light = {image.rgb(x0 + x, y0 + y) for x, y in _points(LIGHT, 1) if not _inside(LABEL, x, y)}
         player = [image.rgb(x0 + x, y0 + y) for x, y in _points(PLAYER, 3)]
         drawn = sum(1 for c in player if c != BACKGROUND)
         return (light.pop() if len(light) == 1 else None), drawn > len(player) // 4
 
+    def title(self):
+        return self._display.run("xdotool", "getwindowname", self.id).decode().rstrip("\n")
+
+    def colors(self):
+        """Every colour that the window shows, its menu bar included."""
+        left, top, width, height = self._geometry()
+        image = self._screen()
+        return {image.rgb(left + x, top + y) for x, y in _points((0, 0, width, height), 1)}
+
+    def menu_items_span(self):
+        """(first, last): the columns of the menu bar, from the window's left edge,
+        where something is drawn over its rows' own colour (the items' names)."""
+        left, top, width, height = self._geometry()
+        image = self._screen()
+        drawn = []
+        for y in range(top, top + height - CONTENT_HEIGHT):
+            row = [image.rgb(left + x, y) for x in range(width)]
+            background = max(set(row), key=row.count)
+            drawn += [x for x, color in enumerate(row) if color != background]
+        return (min(drawn), max(drawn)) if drawn else None
+
     def press(self, keys):
         # Plain Xvfb has no window manager to give the window the focus.
         self._display.run("xdotool", "windowfocus", "--sync", self.id)
         self._display.run("xdotool", "key", keys)
+
+
+def _read_line(fd, timeout):
+    """What `fd` gives up to its first line end, without it; "" when nothing complete comes within `timeout` s."""
+    deadline = time.monotonic() + timeout
+    text = b""
+    while not text.endswith(b"\n"):
+        ready, _, _ = select.select([fd], [], [], max(0, deadline - time.monotonic()))
+        chunk = os.read(fd, 16) if ready else b""
+        if not chunk:
+            return ""
+        text += chunk
+    return text.decode().strip()
 
 
 def _points(rect, step):

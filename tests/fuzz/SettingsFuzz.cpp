@@ -45,9 +45,9 @@ void TearDown() {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  fw::RuntimeInit(*argc, *argv);
+  fw::RuntimeInit((*argv)[0]);
   host = std::make_shared<fw::Window>();
   host->_AddControl("rct_OnAirLight", host->__New(fw::Rectangle::Description()));
   // The first text control loads Qt's fonts, whose exit handlers must be

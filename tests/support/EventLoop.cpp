@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QTimer>
+
+#include "runtime/Runtime.h"
 
 namespace tembrel::test {
 
@@ -19,5 +22,12 @@ void RunFor(int ms) {
   QDeadlineTimer until(ms);
   while (!until.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
+
+LoopWatchdog::LoopWatchdog(int ms) : timer_(std::make_unique<QTimer>()) {
+  QObject::connect(timer_.get(), &QTimer::timeout, [] { fw::Quit(99); });
+  timer_->start(ms);
+}
+
+LoopWatchdog::~LoopWatchdog() = default;
 
 }  // namespace tembrel::test

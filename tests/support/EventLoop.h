@@ -1,6 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+
+class QTimer;
 
 namespace tembrel::test {
 
@@ -10,5 +13,16 @@ bool RunUntil(const std::function<bool()>& done, int watchdogMs = 10000);
 
 // Runs the event loop for about `ms` of real time, for "nothing more happens" checks.
 void RunFor(int ms);
+
+// While it lives, an application event loop that runs for more than `ms` of
+// real time is quit with status 99, so that a broken test fails instead of hanging.
+class LoopWatchdog {
+ public:
+  explicit LoopWatchdog(int ms = 10000);
+  ~LoopWatchdog();
+
+ private:
+  std::unique_ptr<QTimer> timer_;
+};
 
 }  // namespace tembrel::test

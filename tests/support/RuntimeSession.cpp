@@ -6,24 +6,22 @@ namespace tembrel::test {
 
 namespace {
 
-int* savedArgc = nullptr;
-char** savedArgv = nullptr;
+const char* savedProgramName = nullptr;
 std::vector<std::exception_ptr> reports;
 
 void Record(std::exception_ptr e) { reports.push_back(e); }
 
 }  // namespace
 
-void StartRuntime(int& argc, char** argv) {
-  savedArgc = &argc;
-  savedArgv = argv;
-  fw::RuntimeInit(argc, argv);
+void StartRuntime(const char* programName) {
+  savedProgramName = programName;
+  fw::RuntimeInit(programName);
 }
 
 int EndRuntime() {
   fw::RuntimePerformFinalizers();
   int status = fw::RuntimeExit();
-  fw::RuntimeInit(*savedArgc, savedArgv);
+  fw::RuntimeInit(savedProgramName);
   return status;
 }
 

@@ -5,7 +5,7 @@
 
 namespace tembrel::test {
 
-void StartRuntime(int& argc, char** argv);
+void StartRuntime(const char* programName);
 // Runs the finalisers and the exit as the process's end does, then starts the
 // runtime again for the next test; returns the exit status.
 int EndRuntime();

@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   ::testing::InitGoogleTest(&argc, argv);
-  tembrel::test::StartRuntime(argc, argv);
+  tembrel::test::StartRuntime(argv[0]);
   int result = RUN_ALL_TESTS();
   fw::RuntimePerformFinalizers();
   fw::RuntimeExit();

@@ -82,9 +82,7 @@ TEST_F(NoEngine, TheViewerStaysEmptyWithOneLineWhyAndTheRestWorks) {
 
   tembrel::test::ReportWatch reports;
   QTimer::singleShot(0, [&] { static_cast<QAbstractButton*>(window->btn_Exit()->_Widget())->click(); });
-  QTimer watchdog;
-  QObject::connect(&watchdog, &QTimer::timeout, [] { fw::Quit(99); });
-  watchdog.start(10000);
+  tembrel::test::LoopWatchdog watchdog;
   fw::_RuntimeRun();
   EXPECT_TRUE(reports.Reports().empty());
   window = nullptr;

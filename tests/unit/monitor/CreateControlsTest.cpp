@@ -109,7 +109,8 @@ TEST_F(CreateControls, ClassDescription) {
   EXPECT_EQ(cls.methods.size(), 38u);
   EXPECT_EQ(fw::EventCount(cls), 34);
   ASSERT_EQ(cls.properties.size(), 4u);
-  EXPECT_EQ(cls.properties[0].name, "HTTPGetSocket");
+  const char* const properties[] = {"HTTPGetSocket", "LinkOpen", "RemoteServer", "RemotePort"};
+  for (std::size_t i = 0; i < std::size(properties); ++i) EXPECT_EQ(cls.properties[i].name, properties[i]);
   for (const auto& m : cls.methods) EXPECT_EQ(m.attributes == "Hidden", m.name == "_CreateControls0") << m.name;
   EXPECT_EQ(fw::_GetImplicitWindow(cls.name), window);
   EXPECT_EQ(win_MainWindow::ImplicitInstance(), window) << "a second call creates no second window";

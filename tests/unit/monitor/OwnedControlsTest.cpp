@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 #include "OwnedControls.h"
 #include "runtime/Runtime.h"
@@ -57,6 +58,28 @@ TEST(OwnedControls, PassTheCastsToTheirFrameworkClasses) {
   EXPECT_EQ(timer->Class().interfaces.back(), "_PaneChild");
   EXPECT_EQ(fw::EventCount(socket->Class()), 5);
   EXPECT_EQ(fw::EventCount(timer->Class()), 1);
+}
+
+// A class's own properties, methods (each with its attributes) and interfaces, one list each.
+std::string Described(const fw::ClassInfo& cls) {
+  std::string text = std::string(cls.name) + " : " + std::string(cls.base->name) + ";";
+  for (const auto& p : cls.properties)
+    text += " " + std::string(p.name) + (p.attributes.empty() ? "" : " " + std::string(p.attributes));
+  text += ";";
+  for (const auto& m : cls.methods)
+    text += " " + std::string(m.name) + (m.attributes.empty() ? "" : " " + std::string(m.attributes));
+  text += ";";
+  for (std::string_view i : cls.interfaces) text += " " + std::string(i);
+  return text;
+}
+
+TEST(OwnedControls, EachClassAddsTheSameFieldsAndMethodsAndPaneChildLast) {
+  EXPECT_EQ(Described(_wrapper_skt_TestOnlineSocket::Description()),
+            "win_MainWindow._wrapper_skt_TestOnlineSocket : TCPSocket; Index ownerWindow Hidden; _SetWindow Hidden "
+            "Window _Index Hidden _SetIndex Hidden Constructor; Writeable Readable _PaneChild");
+  EXPECT_EQ(Described(_wrapper_tmr_LiveCheckTimer::Description()),
+            "win_MainWindow._wrapper_tmr_LiveCheckTimer : Timer; Index ownerWindow Hidden; _SetWindow Hidden "
+            "Window _Index Hidden _SetIndex Hidden Constructor; actionSource _PaneChild");
 }
 
 TEST(OwnedControls, TheWindowGivesItsNonVisualControlsTheirOwner) {

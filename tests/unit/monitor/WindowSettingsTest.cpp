@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <variant>
 
 #include "Bytes.h"
 #include "MonitorFixture.h"
@@ -53,6 +55,109 @@ const BlockRow kBlocks[] = {
 TEST(SettingsBlocks, EachBlockDecodesAgainstItsClassWithItsEntryCount) {
   for (const BlockRow& row : kBlocks) {
     EXPECT_EQ(fw::DecodeSettings(row.block(), row.cls()).size(), row.entries) << row.control;
+  }
+}
+
+template <class T>
+std::string Formatted(const char* format, T value) {
+  char text[32];
+  std::snprintf(text, sizeof text, format, value);
+  return text;
+}
+
+// A decoded entry as "Name value": an Integer in decimal, a Boolean True or
+// False, a String in quotes, a Color 0xRRGGBB, a Single with one decimal, the
+// units as their number.
+std::string Described(const fw::DecodedSetting& setting) {
+  struct {
+    std::string operator()(std::int64_t v) const { return std::to_string(v); }
+    std::string operator()(bool v) const { return v ? "True" : "False"; }
+    std::string operator()(const std::string& v) const { return "\"" + v + "\""; }
+    std::string operator()(fw::Color v) const { return Formatted("0x%06X", v.rgb); }
+    std::string operator()(float v) const { return Formatted("%.1f", static_cast<double>(v)); }
+    std::string operator()(fw::FontUnits v) const { return std::to_string(static_cast<int>(v)); }
+  } describe;
+  return std::string(setting.property->name) + " " + std::visit(describe, setting.value);
+}
+
+// Every entry of every block in stored order, with the values that the window and its controls show.
+TEST(SettingsBlocks, EachBlockHoldsItsEntriesInOrder) {
+  const std::string expected[] = {
+      // Window
+      "Width 600; Height 250; MinWidth 64; MinHeight 64; MaxWidth 32000; MaxHeight 32000; "
+      "Frame 0; Title \"QAX Tembrel - Waiting\"; CloseButton False; Resizeable False; "
+      "MaximizeButton False; MinimizeButton True; FullScreenButton False; Composite True; "
+      "MacProcId 0; Placement 0; Visible True; LiveResize True; FullScreen False; "
+      "HasBackColor True; BackColor 0x6C8EFE; MenuBarVisible True",
+      // skt_TestOnlineSocket
+      "Address \"127.0.0.1\"; Port 8000",
+      // tmr_LiveCheckTimer
+      "Mode 0; Period 15000",
+      // rct_OnAirLight
+      "Name \"rct_OnAirLight\"; Index -2147483648; Left 441; Top 20; Width 139; Height 50; "
+      "LockLeft False; LockTop True; LockRight True; LockBottom False; TabIndex 3; "
+      "TabPanelIndex 0; Visible True; HelpTag \"\"; AutoDeactivate True; Enabled True; "
+      "FillColor 0x360E0F; BorderWidth 1; TopLeftColor 0x000000; "
+      "BottomRightColor 0x000000; Transparent False; InitialParent \"\"",
+      // lbl_OnlineState
+      "Name \"lbl_OnlineState\"; Index -2147483648; Left 461; Top 35; Width 99; Height 20; "
+      "LockLeft False; LockTop True; LockRight True; LockBottom False; TabPanelIndex 0; "
+      "TabIndex 0; TabStop True; Text \"ON AIR\"; TextAlign 1; TextColor 0x000000; "
+      "MultiLine False; Enabled True; Visible True; Selectable False; HelpTag \"\"; "
+      "AutoDeactivate True; Transparent False; TextFont \"System\"; TextSize 0.0; "
+      "TextUnit 0; Bold True; Italic False; Underline False; DataSource \"\"; DataField \"\"; "
+      "InitialParent \"rct_OnAirLight\"",
+      // chk_StartPlaying
+      "Name \"chk_StartPlaying\"; Index -2147483648; Left 27; Top 94; Width 320; Height 20; "
+      "LockLeft True; LockTop True; LockRight False; LockBottom False; TabPanelIndex 0; "
+      "TabIndex 4; TabStop True; Caption \"Start Playing as soon as stream comes on-air\"; "
+      "Enabled True; Visible True; HelpTag \"\"; AutoDeactivate True; Transparent False; "
+      "TextFont \"System\"; TextSize 0.0; TextUnit 0; Bold False; Italic False; "
+      "Underline False; State 0; Value False; DataSource \"\"; DataField \"\"; "
+      "InitialParent \"\"",
+      // pic_Logo
+      "Name \"pic_Logo\"; Index -2147483648; Left 27; Top 20; Width 237; Height 37; "
+      "LockLeft True; LockTop True; LockRight False; LockBottom False; TabPanelIndex 0; "
+      "TabIndex 5; TabStop True; Visible True; HelpTag \"\"; AutoDeactivate True; "
+      "Enabled True; UseFocusRing True; AcceptFocus False; AcceptTabs False; "
+      "DoubleBuffer False; EraseBackground True; Transparent True; InitialParent \"\"",
+      // btn_Exit
+      "Name \"btn_Exit\"; Index -2147483648; Left 500; Top 210; Width 80; Height 20; "
+      "LockLeft False; LockTop False; LockRight True; LockBottom True; TabPanelIndex 0; "
+      "TabIndex 6; TabStop True; Caption \"Exit\"; Default False; Cancel False; "
+      "Enabled True; Visible True; HelpTag \"\"; AutoDeactivate True; ButtonStyle 0; "
+      "Transparent False; TextFont \"System\"; TextSize 0.0; TextUnit 0; Bold False; "
+      "Italic False; Underline False; InitialParent \"\"",
+      // lbl_Heading
+      "Name \"lbl_Heading\"; Index -2147483648; Left 27; Top 55; Width 268; Height 20; "
+      "LockLeft True; LockTop True; LockRight False; LockBottom False; TabPanelIndex 0; "
+      "TabIndex 7; TabStop True; Text \"Tembrel\"; TextAlign 0; TextColor 0xE2E2E2; "
+      "MultiLine False; Enabled True; Visible True; Selectable False; HelpTag \"\"; "
+      "AutoDeactivate True; Transparent False; TextFont \"System\"; TextSize 18.0; "
+      "TextUnit 0; Bold False; Italic False; Underline False; DataSource \"\"; DataField \"\"; "
+      "InitialParent \"\"",
+      // btn_Open
+      "Transparent False; Name \"btn_Open\"; Index -2147483648; Left 27; Top 210; Width 120; "
+      "Height 20; LockLeft True; LockTop False; LockRight False; LockBottom True; "
+      "TabPanelIndex 0; TabIndex 8; TabStop True; InitialParent \"\"; Visible True; "
+      "HelpTag \"\"; AutoDeactivate True; Enabled True; Caption \"Open\"; CaptionAlign 3; "
+      "CaptionPlacement 1; CaptionDelta 0; IconAlign 0; IconDX 0; IconDY 0; Bevel 0; "
+      "HasMenu 1; HasBackColor False; BackColor 0x000000; TextColor 0x000000; Value False; "
+      "MenuValue 0; ButtonType 0; AcceptFocus True; TextFont \"System\"; TextSize 0.0; "
+      "TextUnit 0; Bold False; Italic False; Underline False",
+      // htm_AudioPlayer
+      "Name \"htm_AudioPlayer\"; Index -2147483648; Left 27; Top 116; Width 553; Height 74; "
+      "LockLeft True; LockTop True; LockRight False; LockBottom False; TabPanelIndex 0; "
+      "TabIndex 9; TabStop True; Visible False; HelpTag \"\"; AutoDeactivate True; "
+      "Enabled True; Renderer 0",
+  };
+  ASSERT_EQ(std::size(expected), std::size(kBlocks));
+  for (std::size_t i = 0; i < std::size(kBlocks); ++i) {
+    std::string entries;
+    for (const auto& setting : fw::DecodeSettings(kBlocks[i].block(), kBlocks[i].cls())) {
+      entries += (entries.empty() ? "" : "; ") + Described(setting);
+    }
+    EXPECT_EQ(entries, expected[i]) << kBlocks[i].control;
   }
 }
 

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QTimer>
+#include <cstring>
 #include <stdexcept>
 
 #include "App.h"
+#include "EventLoop.h"
 #include "MainMenuBar.h"
+#include "OwnedControls.h"
 #include "RuntimeSession.h"
 #include "Startup.h"
 #include "runtime/ClassInfo.h"
@@ -20,6 +25,7 @@
 namespace {
 
 using tembrel::test::EndRuntime;
+using tembrel::test::LoopWatchdog;
 using tembrel::test::ReportWatch;
 
 class Startup : public ::testing::Test {
@@ -56,6 +62,21 @@ TEST_F(Startup, NormalRunCreatesOneWindowSharesTheMenuBarAndQuitsWithZero) {
   EXPECT_TRUE(std::dynamic_pointer_cast<App>(fw::RuntimeAppObject()));
   EXPECT_FALSE(fw::RuntimeHasPendingException());
   appBar = windowBar = nullptr;
+  EXPECT_EQ(EndRuntime(), 0);
+}
+
+TEST_F(Startup, TheInitialisersMakeTheSystemsClassesKnownByTheirFullNames) {
+  fw::RuntimePerformInitializers(SystemInitializers());
+  const fw::ClassInfo* const classes[] = {&App::Description(), &_wrapper_skt_TestOnlineSocket::Description(),
+                                          &_wrapper_tmr_LiveCheckTimer::Description(), &win_MainWindow::Description(),
+                                          &MainMenuBar::Description()};
+  const char* const names[] = {"App", "win_MainWindow._wrapper_skt_TestOnlineSocket",
+                               "win_MainWindow._wrapper_tmr_LiveCheckTimer", "win_MainWindow.win_MainWindow",
+                               "MainMenuBar"};
+  for (std::size_t i = 0; i < std::size(classes); ++i) {
+    EXPECT_TRUE(fw::RuntimeIsRegistered(*classes[i])) << names[i];
+    EXPECT_EQ(fw::RuntimeLookupClass(names[i]), classes[i]) << names[i];
+  }
   EXPECT_EQ(EndRuntime(), 0);
 }
 
@@ -116,21 +137,49 @@ class Failing : public fw::Object {
   void Action(fw::Ref<fw::Timer>) { throw fw::NilObjectException(); }
 };
 
-TEST_F(Startup, AnExceptionThatEscapesAHandlerEndsTheApplicationWithStatusOne) {
+TEST_F(Startup, AnExceptionThatEscapesAHandlerIsReportedAndTheLoopGoesOn) {
   ReportWatch watch;
   fw::RuntimePerformInitializers(SystemInitializers());
   auto failing = std::make_shared<Failing>();
   auto timer = std::make_shared<fw::Timer>();
   timer->AddEventHandler(0, fw::Delegate(failing, &Failing::Action, "( Timer )", 1));
   timer->SetPeriod(10);
-  timer->SetMode(fw::Timer::ModeSingle);
-  QTimer::singleShot(0, [] { fw::clock::AdvanceClock(10); });
+  timer->SetMode(fw::Timer::ModeMultiple);
+  // Each step is an event of its own, posted by the one before: the loop must
+  // still be running to deliver it.
+  QTimer::singleShot(0, [] {
+    fw::clock::AdvanceClock(10);
+    QTimer::singleShot(0, [] {
+      fw::clock::AdvanceClock(10);
+      QuitThroughFileMenu();
+    });
+  });
+  LoopWatchdog watchdog;
   fw::RuntimeCallLeavingPending(&_Main);
 
-  ASSERT_EQ(watch.Reports().size(), 1u);
-  EXPECT_EQ(fw::DescribeException(watch.Reports()[0]), "NilObjectException");
+  ASSERT_EQ(watch.Reports().size(), 2u);
+  EXPECT_EQ(fw::DescribeException(watch.Reports()[1]), "NilObjectException");
+  EXPECT_FALSE(fw::RuntimeHasPendingException());
   timer = nullptr;
-  EXPECT_EQ(EndRuntime(), 1);
+  EXPECT_EQ(EndRuntime(), 0) << "as File > Quit gives";
+}
+
+// The loop ends and _Main returns, so that the finalisers run, where the
+// signal's default action would end the process on the spot.
+TEST_F(Startup, AQuitSignalEndsTheApplicationAsFileQuitDoes) {
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    ReportWatch watch;
+    fw::RuntimePerformInitializers(SystemInitializers());
+    QTimer::singleShot(0, [signal] { kill(getpid(), signal); });
+    LoopWatchdog watchdog;
+    fw::RuntimeCallLeavingPending(&_Main);
+
+    EXPECT_TRUE(watch.Reports().empty()) << strsignal(signal);
+    struct sigaction now {};
+    sigaction(signal, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_DFL) << strsignal(signal) << ": the next one ends a process that does not quit";
+    EXPECT_EQ(EndRuntime(), 0) << strsignal(signal);
+  }
 }
 
 TEST(CallFunctionWithExceptionHandling, ReturnsRuntimeExceptionsAndLeavesOthersPending) {

@@ -49,6 +49,18 @@ TEST(TimerOnTheRealClock, NoActionComesBeforeItsPeriod) {
   }
 }
 
+TEST(ScheduledCallOnTheRealClock, AStoppedCallNeverComes) {
+  bool stoppedCame = false, laterCame = false;
+  ScheduledCall stopped([&] { stoppedCame = true; });
+  ScheduledCall later([&] { laterCame = true; });
+  stopped.Start(20);
+  later.Start(100);
+  stopped.Stop();
+  ASSERT_TRUE(tembrel::test::RunUntil([&] { return laterCame; }));
+  EXPECT_FALSE(stoppedCame);
+  EXPECT_FALSE(stopped.Active());
+}
+
 // The manual clock holds the calls made while its scope lives, and no others.
 TEST(ManualClockScope, OnlyCallsMadeWhileItLivesWaitForTheManualClock) {
   bool manualFired = false, realFired = false;
