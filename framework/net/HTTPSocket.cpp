@@ -1,5 +1,6 @@
 #include "HTTPSocket.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -52,6 +53,10 @@ ServerParts SplitServer(std::string_view server) {
   return {server.substr(0, colon), portAfter(server.substr(colon + 1))};
 }
 
+// The most bytes of an unfinished answer held: the longest header block and the longest empty line.
+constexpr std::int64_t kMaxHeadBytes =
+    HTTPSocket::kMaxHeaderBytes + std::ranges::max(kEmptyLines, {}, &std::string_view::size).size();
+
 }  // namespace
 
 const ClassInfo& HTTPSocket::Description() {
@@ -64,7 +69,7 @@ const ClassInfo& HTTPSocket::Description() {
 }
 const ClassInfo& HTTPSocket::Class() const { return Description(); }
 
-HTTPSocket::HTTPSocket() : requestHeaders_(std::make_shared<InternetHeaders>()) { SetReceiveLimit(kMaxHeaderBytes); }
+HTTPSocket::HTTPSocket() : requestHeaders_(std::make_shared<InternetHeaders>()) { SetReceiveLimit(kMaxHeadBytes); }
 
 void HTTPSocket::Constructor() {
   TCPSocket::Constructor();
@@ -98,7 +103,7 @@ void HTTPSocket::Close() {
   TCPSocket::Close();
   received_.clear();
   scanner_ = {};
-  SetReceiveLimit(kMaxHeaderBytes);
+  SetReceiveLimit(kMaxHeadBytes);
 }
 
 std::int64_t HTTPSocket::BytesHeld() const {
@@ -128,6 +133,10 @@ void HTTPSocket::OnError() {
   const std::uint64_t session = Session();
   HandleAnswer();
   if (session != Session() || pageHeaders_) return;
+  EndedEarly();
+}
+
+void HTTPSocket::EndedEarly() {
   // A copy: the call may replace or clear the client's own.
   if (const std::function<void()> call = endedEarly_) call();
 }
@@ -149,20 +158,21 @@ void HTTPSocket::HandleAnswer() {
 
 bool HTTPSocket::TakeHeaderBlock() {
   // Only the bytes that arrived since the last look are copied and searched.
-  received_ += Read(kMaxHeaderBytes - static_cast<std::int64_t>(received_.size()));
+  received_ += Read(kMaxHeadBytes - static_cast<std::int64_t>(received_.size()));
   const std::optional<ResponseHead> head = scanner_.Scan(received_);
   const std::int64_t held = static_cast<std::int64_t>(received_.size());
-  if (!head) {
-    // A block that never ends: read no more, and leave the ending to the caller's own time limit.
-    if (held >= kMaxHeaderBytes) {
-      Close();
-    } else {
-      // The socket and the block together hold no more than the limit.
-      SetReceiveLimit(kMaxHeaderBytes - held);
-    }
+  if (head ? static_cast<std::int64_t>(head->blockLength) > kMaxHeaderBytes : held >= kMaxHeadBytes) {
+    // Any block that ends from here on is too long: no answer can come any more.
+    Close();
+    EndedEarly();
     return false;
   }
-  SetReceiveLimit(kMaxHeaderBytes);
+  if (!head) {
+    // The socket and the block together hold no more than the limit.
+    SetReceiveLimit(kMaxHeadBytes - held);
+    return false;
+  }
+  SetReceiveLimit(kMaxHeadBytes);
   httpStatusCode_ = head->status;
   pageHeaders_ = std::make_shared<InternetHeaders>(head->headerLines);
   // What follows the empty line is the start of the body.

@@ -26,7 +26,8 @@ class InternetHeaders;
 // goes on to HeadersReceived.
 //
 // A connection that ends before the header block is complete raises no event;
-// C++ code learns of it through SetEndedEarlyCall.
+// C++ code learns of it through SetEndedEarlyCall. So does a header block that
+// grows past kMaxHeaderBytes: the client closes the connection.
 class HTTPSocket : public TCPSocket {
  public:
   // NOTE: DownloadComplete belongs to downloading into a file, which this client
@@ -46,7 +47,8 @@ class HTTPSocket : public TCPSocket {
   static const ClassInfo& Description();
   const ClassInfo& Class() const override;
 
-  // An unfinished header block larger than this closes the connection without an event.
+  // The longest header block taken, its empty line not counted; a longer one
+  // closes the connection and makes the ended-early call.
   static constexpr std::int64_t kMaxHeaderBytes = 64 * 1024;
   // A body larger than this closes the connection without an event.
   static constexpr std::int64_t kMaxPageBytes = 1024 * 1024;
@@ -69,9 +71,10 @@ class HTTPSocket : public TCPSocket {
   // the unfinished header block and the body kept so far.
   std::int64_t BytesHeld() const;
 
-  // Called when the connection of a request ends, closed or reset by the
-  // server, before the answer's header block is complete; nullptr: nothing.
-  // Not an event: Error keeps reporting only connections never established.
+  // Called when the connection of a request ends before the answer's header
+  // block is complete: closed or reset by the server, or closed by the client
+  // at kMaxHeaderBytes. nullptr: nothing. Not an event: Error keeps reporting
+  // only connections never established.
   void SetEndedEarlyCall(std::function<void()> call) { endedEarly_ = std::move(call); }
 
  protected:
@@ -88,6 +91,7 @@ class HTTPSocket : public TCPSocket {
   void HandleAnswer();
   bool TakeHeaderBlock();
   bool TakeBody();
+  void EndedEarly();
 
   Ref<InternetHeaders> requestHeaders_;
   std::string url_{};

@@ -47,6 +47,10 @@ class Check : public Object {
   void PageReceived(Ref<HTTPSocket>, std::string, std::int64_t status, Ref<InternetHeaders>, std::string body) {
     events.push_back("PageReceived " + std::to_string(status) + " " + body);
   }
+  void Connected(Ref<HTTPSocket> client) {
+    events.push_back("Connected");
+    if (onConnected) onConnected(client);
+  }
   void AuthenticationRequired(Ref<HTTPSocket> client, Ref<InternetHeaders>) {
     events.push_back("AuthenticationRequired");
     if (onAuthentication) onAuthentication(client);
@@ -66,6 +70,7 @@ class Check : public Object {
   std::int64_t heldAtHeaders = -1;
   std::function<void(const Ref<HTTPSocket>&)> onHeaders;
   std::function<void(const Ref<HTTPSocket>&)> onAuthentication;
+  std::function<void(const Ref<HTTPSocket>&)> onConnected;
 };
 
 struct Started {
@@ -179,6 +184,29 @@ TEST_F(HTTPSocketTest, SendsTheRequestLineAndThreeHeadersInKeyOrder) {
   }
 }
 
+TEST_F(HTTPSocketTest, ItsOwnConnectedComesBeforeTheRequestAndMayStopIt) {
+  for (bool closeAtConnected : {false, true}) {
+    SCOPED_TRACE(closeAtConnected ? "the handler closes the client" : "the handler only looks");
+    LoopbackServer server({.reply = "HTTP/1.0 200 OK\r\n\r\n", .then = Then::Stay});
+    auto client = std::make_shared<HTTPSocket>();
+    auto started = StartGet(UrlOf(Loopback::IPv4, server.Port()), true, client);
+    std::string receivedAtConnected = "<not raised>";
+    started.check->onConnected = [&](const Ref<HTTPSocket>& c) {
+      receivedAtConnected = server.Received();
+      if (closeAtConnected) c->Close();
+    };
+    client->AddEventHandler(Position("HTTPSocket.Connected"),
+                            Delegate(started.check, &Check::Connected, "( HTTPSocket )", 0));
+    client = nullptr;
+    const Events expected = closeAtConnected ? Events{"Connected"} : Events{"Connected", "HeadersReceived 200"};
+    ASSERT_TRUE(RunUntil([&] { return started.check->events.size() == expected.size(); }));
+    RunFor(100);
+    EXPECT_EQ(receivedAtConnected, "");
+    EXPECT_EQ(started.check->events, expected);
+    EXPECT_EQ(HasRequest(server), !closeAtConnected);
+  }
+}
+
 TEST_F(HTTPSocketTest, ReportsTheStatusOnceWhenTheHeaderBlockIsComplete) {
   struct Case {
     const char* what;
@@ -250,17 +278,41 @@ TEST_F(HTTPSocketTest, EachByteOfAHeaderBlockTricklingInIsLookedAtAFewTimesOnly)
   EXPECT_LE(client->mostExamined, 4 * reply.size());
 }
 
-TEST_F(HTTPSocketTest, AFloodOfHeaderBytesIsCutOffAtTheLimit) {
-  LoopbackServer server({.reply = "HTTP/1.0 200 OK\r\n", .then = Then::FloodHeaders});
-  auto client = std::make_shared<ObservedClient>();
-  auto started = StartGet(UrlOf(Loopback::IPv4, server.Port()), true, client);
-  ASSERT_TRUE(RunUntil([&] { return server.PeerClosed(); }));
-  RunFor(100);
-  EXPECT_GT(server.BytesSent(), HTTPSocket::kMaxHeaderBytes);
-  EXPECT_GT(client->mostHeld, 0);
-  EXPECT_LE(client->mostHeld, HTTPSocket::kMaxHeaderBytes);
-  EXPECT_TRUE(started.check->events.empty());
-  EXPECT_FALSE(started.check->client->IsConnected());
+// A status line and header lines of `lineEnd`, `bytes` long without a line end at its end.
+std::string HeaderBlockOf(std::size_t bytes, const std::string& lineEnd) {
+  std::string block = "HTTP/1.0 200 OK";
+  while (bytes - block.size() > 200) block += lineEnd + "X-Filler: " + std::string(54, 'x');
+  return block + lineEnd + "X-Last: " + std::string(bytes - block.size() - lineEnd.size() - 8, 'x');
+}
+
+TEST_F(HTTPSocketTest, AHeaderBlockOfUpTo64KiBIsTakenALongerOneIsCutOff) {
+  struct Case {
+    const char* what;
+    ServerScript script;
+    std::string outcome;
+  };
+  const Case cases[] = {
+      {"65,535 bytes", {.reply = HeaderBlockOf(65535, "\r\n") + "\r\n\r\n"}, "HeadersReceived 200"},
+      {"65,536 bytes", {.reply = HeaderBlockOf(65536, "\r\n") + "\r\n\r\n"}, "HeadersReceived 200"},
+      {"65,536 bytes of LF lines", {.reply = HeaderBlockOf(65536, "\n") + "\n\n"}, "HeadersReceived 200"},
+      {"65,537 bytes", {.reply = HeaderBlockOf(65537, "\r\n") + "\r\n\r\n"}, "EndedEarly"},
+      {"65,537 bytes of LF lines", {.reply = HeaderBlockOf(65537, "\n") + "\n\n"}, "EndedEarly"},
+      {"header lines without end", {.reply = "HTTP/1.0 200 OK\r\n", .then = Then::FloodHeaders}, "EndedEarly"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ServerScript script = c.script;
+    if (script.then != Then::FloodHeaders) script.then = Then::Stay;
+    LoopbackServer server(script);
+    auto client = std::make_shared<ObservedClient>();
+    auto started = StartGet(UrlOf(Loopback::IPv4, server.Port()), true, client);
+    ASSERT_TRUE(RunUntil([&] { return !started.check->events.empty(); }));
+    ASSERT_TRUE(RunUntil([&] { return server.PeerClosed(); })) << "the client ends the connection at once";
+    RunFor(50);
+    EXPECT_EQ(started.check->events, Events{c.outcome});
+    // The longest block and the longest empty line.
+    EXPECT_LE(client->mostHeld, 65536 + 4);
+  }
 }
 
 TEST_F(HTTPSocketTest, AConnectionNeverEstablishedRaisesErrorOnce) {
@@ -282,7 +334,7 @@ TEST_F(HTTPSocketTest, AConnectionNeverEstablishedRaisesErrorOnce) {
     const std::uint16_t port = c.stalled ? stalled.emplace(c.family).Port() : refusing.emplace(c.family).Port();
     auto started = StartGet(UrlOf(c.family, port));
     RunFor(100);
-    fw::clock::AdvanceClock(TCPSocket::kConnectTimeLimitMs);
+    fw::clock::AdvanceClock(10000);
     ASSERT_TRUE(RunUntil([&] { return !started.check->events.empty(); }));
     RunFor(100);
     EXPECT_EQ(started.check->events, Events{c.outcome});
@@ -304,8 +356,8 @@ TEST_F(HTTPSocketTest, NothingMoreIsReadOnceTheHandlerHasClosedTheClient) {
     }));
     RunFor(50);
     EXPECT_EQ(started.check->events, Events{"HeadersReceived 200"});
-    EXPECT_LE(started.check->heldAtHeaders, HTTPSocket::kMaxHeaderBytes);
-    EXPECT_LE(mostHeld, HTTPSocket::kMaxPageBytes + HTTPSocket::kMaxHeaderBytes);
+    EXPECT_LE(started.check->heldAtHeaders, 65536 + 4);
+    EXPECT_LE(mostHeld, 1024 * 1024 + 65536 + 4);
     EXPECT_EQ(client.expired(), closeAtHeaders);
   }
 }
@@ -354,6 +406,30 @@ TEST_F(HTTPSocketTest, AnAuthenticationHandlerMayRepeatTheRequest) {
   EXPECT_EQ(started.check->events, (Events{"AuthenticationRequired", "AuthenticationRequired", "HeadersReceived 401"}));
   ASSERT_EQ(server.Connections(), 2);
   EXPECT_NE(server.Received(1).find("\r\nAuthorization: Basic dTpw\r\n"), std::string::npos);
+}
+
+TEST_F(HTTPSocketTest, ARepeatedRequestStartsAfresh) {
+  LoopbackServer first({.reply = "X 401\n\n", .then = Then::Stay});
+  LoopbackServer second({.reply = "HTTP/1.0 200 OK\n\n", .then = Then::Stay});
+  RefusingPort refusing;
+  const struct {
+    const char* what;
+    std::uint16_t repeatedAt;
+    std::string outcome;
+  } cases[] = {
+      {"its connection is refused", refusing.Port(), "Error 1"},
+      {"another answer comes", second.Port(), "HeadersReceived 200"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto started = StartGet(UrlOf(Loopback::IPv4, first.Port()));
+    started.check->onAuthentication = [&](const Ref<HTTPSocket>& client) {
+      client->Get(UrlOf(Loopback::IPv4, c.repeatedAt));
+    };
+    ASSERT_TRUE(RunUntil([&] { return started.check->events.size() == 2; }));
+    RunFor(50);
+    EXPECT_EQ(started.check->events, (Events{"AuthenticationRequired", c.outcome}));
+  }
 }
 
 }  // namespace

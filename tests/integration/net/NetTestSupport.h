@@ -12,8 +12,8 @@
 namespace tembrel::test {
 
 // Every time limit runs on the manual clock, and what a handler lets escape
-// is collected from the unhandled-exception report instead of ending the
-// process; a test expects none unless it says otherwise.
+// is collected from the unhandled-exception report; a test expects none
+// unless it says otherwise.
 class NetTest : public ::testing::Test {
  protected:
   void SetUp() override {
