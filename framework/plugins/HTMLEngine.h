@@ -23,6 +23,8 @@ class HTMLEngine {
   virtual QWidget* View() = 0;
   // Shows `html` with `base` as its location.
   virtual void SetHtml(const QString& html, const QUrl& base) = 0;
+  // Ends all that the page runs, leaving an empty one, for a view that is hidden.
+  virtual void Clear() = 0;
   // Runs `script` in the page; `done`, when given, receives its result.
   virtual void RunJavaScript(const QString& script, std::function<void(const QVariant&)> done) = 0;
   virtual void Trigger(EditAction action) = 0;

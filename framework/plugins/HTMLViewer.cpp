@@ -1,10 +1,12 @@
 #include "HTMLViewer.h"
 
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <optional>
+#include <utility>
 
 #include "../runtime/ClassInfo.h"
 #include "../runtime/Runtime.h"
@@ -73,19 +75,33 @@ void HTMLViewer::LoadPage(std::string_view source, const Ref<FolderItem>& base) 
   CheckMainThread();
   if (!engine_) StartEngine();
   source_ = std::string(source);
-  if (engine_) {
-    QUrl baseUrl = base ? QUrl::fromLocalFile(QString::fromStdString(base->NativePath())) : QUrl();
-    engine_->SetHtml(QString::fromUtf8(source.data(), static_cast<qsizetype>(source.size())), baseUrl);
-  }
+  pageCleared_ = false;
+  ShowSource(base);
   base_ = base;  // the page before, and its base file, go now
+}
+
+void HTMLViewer::ShowSource(const Ref<FolderItem>& base) {
+  if (!engine_) return;
+  QUrl baseUrl = base ? QUrl::fromLocalFile(QString::fromStdString(base->NativePath())) : QUrl();
+  engine_->SetHtml(QString::fromStdString(source_), baseUrl);
 }
 
 void HTMLViewer::SetVisible(bool visible) {
   RectControl::SetVisible(visible);
-  // Nothing plays where the user cannot see its controls to stop it.
-  if (!visible && engine_) {
-    engine_->RunJavaScript(
-        QStringLiteral("document.querySelectorAll('audio,video').forEach(function (e) { e.pause(); });"), {});
+  if (!engine_) return;
+  if (!visible) {
+    // Nothing runs where the user cannot see it: no stream, no sound, no timers.
+    if (!std::exchange(pageCleared_, true)) engine_->Clear();
+  } else if (pageCleared_) {
+    // Shown again: the page comes back, loaded afresh, unless a new one comes
+    // first, as it does when the window goes on the air. The old page is not
+    // brought back in between.
+    QTimer::singleShot(0, _Widget(), [this] {
+      if (pageCleared_ && Visible()) {
+        pageCleared_ = false;
+        ShowSource(base_);
+      }
+    });
   }
 }
 

@@ -51,7 +51,8 @@ class HTMLViewer : public _HTMLViewerPlugin {
 
   // Shows `source` with `base` as its location; the viewer keeps `base` until the next page.
   void LoadPage(std::string_view source, const Ref<FolderItem>& base);
-  // A hidden viewer pauses what it plays.
+  // A hidden viewer drops its page, and all that the page runs; shown again,
+  // it loads the page afresh unless it is given a new one first.
   void SetVisible(bool visible) override;
 
   // The viewer's own handlers of the edit items: none handles its command here.
@@ -72,10 +73,12 @@ class HTMLViewer : public _HTMLViewerPlugin {
 
  private:
   void StartEngine();
+  void ShowSource(const Ref<FolderItem>& base);
 
   std::unique_ptr<HTMLEngine> engine_{};  // its view is a child of the control's widget
   std::string source_{};
   Ref<FolderItem> base_{};
+  bool pageCleared_ = false;  // hidden since the page was shown
 };
 
 // Handlers are attached by this position: it must not move.

@@ -13,7 +13,8 @@ namespace fw {
 bool IsLateStartNotice(QtMsgType type, const char* category, const QString& message);
 
 // Installs a message handler that drops those notices and hands everything
-// else to the handler installed before it. Called before the module loads.
+// else to the handler installed before it, and keeps the information block
+// off. Called before the module loads.
 void SilenceLateStartNotices();
 
 }  // namespace fw

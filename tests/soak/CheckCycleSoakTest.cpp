@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <QVariant>
 #include <cstdio>
 #include <memory>
 #include <random>
@@ -12,6 +14,7 @@
 #include "RawListeners.h"
 #include "net/HTTPSocket.h"
 #include "net/TCPSocket.h"
+#include "plugins/HTMLEngine.h"
 #include "plugins/HTMLViewer.h"
 #include "runtime/Clock.h"
 #include "ui/Rectangle.h"
@@ -109,9 +112,9 @@ class CheckCycleSoak : public tembrel::test::MonitorTest {
     fw::clock::AdvanceClock(kPeriod);
     ASSERT_FALSE(window->tmr_LiveCheckTimer()->_Armed()) << "the next check started";
     if (EndsByTimeLimit(kind.answer)) {
-      ASSERT_TRUE(RunUntil([&] { return ServerHasDoneItsPart(kind, *server); }));
+      ASSERT_TRUE(RunUntil([&] { return ServerHasDoneItsPart(*server); }));
       ASSERT_TRUE(window->HTTPGetSocket) << "the request phase is still waiting";
-      fw::clock::AdvanceClock(win_MainWindow::kRequestTimeLimitMs);
+      fw::clock::AdvanceClock(10000);
     }
     WaitForCheckToEnd();
 
@@ -123,18 +126,36 @@ class CheckCycleSoak : public tembrel::test::MonitorTest {
     ASSERT_EQ(fw::clock::ActiveCalls(), 1) << "only the check timer counts down";
     ASSERT_EQ(fw::clock::NextDueIn(), kPeriod);
     ASSERT_LE(TemporaryFiles(), 1) << "one base file, for the page shown";
-    if (on && !wasOn) ++switchesOn_;
+    if (on && !wasOn) {
+      ++switchesOn_;
+      ASSERT_TRUE(RunUntil([&] { return PlayerPageIsIn(); })) << "the player page did not come";
+    }
     if (!on && wasOn) ++switchesOff_;
     ++ended_[static_cast<int>(kind.answer)];
   }
 
-  static bool EndsByTimeLimit(Answer answer) { return answer == Answer::Hangs || answer == Answer::FloodsHeaders; }
+  // Checks come 15 s apart, time enough for each player page to come in
+  // before the next check may take it away; here they come at once, so the
+  // cycle waits for it (the engine, whose loads are cut short one after the
+  // other, holds on to some of what each one had).
+  bool PlayerPageIsIn() {
+    bool answered = false, in = false;
+    window->htm_AudioPlayer()->_Engine()->RunJavaScript(
+        QStringLiteral("document.readyState === 'complete' && document.querySelector('audio') !== null"),
+        [&](const QVariant& result) {
+          answered = true;
+          in = result.toBool();
+        });
+    RunUntil([&] { return answered; });
+    return in;
+  }
 
-  // The request has reached the server, and the server has sent what it means to.
-  bool ServerHasDoneItsPart(const Kind& kind, const LoopbackServer& server) {
-    if (server.Received(1).find("\r\n\r\n") == std::string::npos) return false;
-    // A flooding server is done once the client stopped at its bound.
-    return kind.answer != Answer::FloodsHeaders || server.PeerClosed(1);
+  // A flood of header lines ends at once, when the client cuts it off.
+  static bool EndsByTimeLimit(Answer answer) { return answer == Answer::Hangs; }
+
+  // The request has reached the server.
+  static bool ServerHasDoneItsPart(const LoopbackServer& server) {
+    return server.Received(1).find("\r\n\r\n") != std::string::npos;
   }
 
   void RunCycles(int count) {

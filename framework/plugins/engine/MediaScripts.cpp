@@ -52,10 +52,38 @@ constexpr const char* kLiveAutoplay = R"JS(
     }, { once: true });
   })JS";
 
-QWebEngineScript PageScript(const char* name, const char* onElement) {
+// The controls of a media element redraw the whole player at every time
+// update (four a second) and every progress event, though the time they show
+// changes once a second; each redraw goes through the page's renderer, its
+// compositor and the view. While an element with controls plays, they see one
+// time update per second of its time, which redraws the buffered range too,
+// and no progress event. Playing costs a fraction as much; the player looks
+// the same.
+constexpr const char* kControlsRedrawOncePerSecond = R"JS(
+(function () {
+  'use strict';
+  var shownSecond = new WeakMap();
+  function playingUnderControls(el) { return el instanceof HTMLMediaElement && el.controls && !el.paused; }
+  window.addEventListener('timeupdate', function (event) {
+    var el = event.target;
+    if (!playingUnderControls(el)) return;
+    var second = Math.floor(el.currentTime);
+    if (shownSecond.get(el) === second) {
+      event.stopImmediatePropagation();
+    } else {
+      shownSecond.set(el, second);
+    }
+  }, true);
+  window.addEventListener('progress', function (event) {
+    if (playingUnderControls(event.target)) event.stopImmediatePropagation();
+  }, true);
+})();
+)JS";
+
+QWebEngineScript PageScript(const char* name, const QString& source) {
   QWebEngineScript script;
   script.setName(QString::fromUtf8(name));
-  script.setSourceCode(ForEachInsertedElement(onElement));
+  script.setSourceCode(source);
   script.setInjectionPoint(QWebEngineScript::DocumentCreation);
   script.setWorldId(QWebEngineScript::ApplicationWorld);
   script.setRunsOnSubFrames(true);
@@ -65,8 +93,9 @@ QWebEngineScript PageScript(const char* name, const char* onElement) {
 }  // namespace
 
 void InstallMediaScripts(QWebEngineProfile& profile) {
-  profile.scripts()->insert(PageScript("mp3-types", kMp3Types));
-  profile.scripts()->insert(PageScript("live-autoplay", kLiveAutoplay));
+  profile.scripts()->insert(PageScript("mp3-types", ForEachInsertedElement(kMp3Types)));
+  profile.scripts()->insert(PageScript("live-autoplay", ForEachInsertedElement(kLiveAutoplay)));
+  profile.scripts()->insert(PageScript("controls-redraw", QString::fromUtf8(kControlsRedrawOncePerSecond)));
 }
 
 }  // namespace fw

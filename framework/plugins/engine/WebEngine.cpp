@@ -28,13 +28,12 @@ WebEngine::WebEngine(QWidget* parent)
     : profile_(std::make_unique<QWebEngineProfile>()),  // off the record: nothing is kept between runs
       view_(std::make_unique<QWebEngineView>(parent)) {
   InstallMediaScripts(*profile_);
-  auto* page = new QWebEnginePage(profile_.get(), view_.get());
-  QWebEngineSettings* settings = page->settings();
+  QWebEngineSettings* settings = profile_->settings();  // every page of the profile's
   // The page's base is a local file and its stream is on the network.
   settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
   // Autoplay is the user's own choice, made in the window.
   settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
-  view_->setPage(page);
+  view_->setPage(new QWebEnginePage(profile_.get(), view_.get()));
   view_->setContextMenuPolicy(Qt::NoContextMenu);
 }
 
@@ -42,7 +41,28 @@ WebEngine::~WebEngine() = default;
 
 QWidget* WebEngine::View() { return view_.get(); }
 
-void WebEngine::SetHtml(const QString& html, const QUrl& base) { view_->setHtml(html, base); }
+void WebEngine::SetHtml(const QString& html, const QUrl& base) {
+  ++documents_;
+  view_->setHtml(html, base);
+}
+
+void WebEngine::Clear() {
+  // An empty document in the page's place ends at once its connections, its
+  // sound and its timers. Once it is in, the page is discarded as well: its
+  // renderer ends, with all the memory it held. Shown again, the page comes
+  // back with the empty document, never with the one before it.
+  QWebEnginePage* page = view_->page();
+  const std::uint64_t empty = ++documents_;
+  QObject::connect(
+      page, &QWebEnginePage::loadFinished, page,
+      [this, page, empty](bool ok) {
+        if (!ok || empty != documents_ || page->isVisible()) return;
+        page->setLifecycleState(QWebEnginePage::LifecycleState::Frozen);
+        page->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
+      },
+      Qt::SingleShotConnection);
+  view_->setHtml(QString());
+}
 
 void WebEngine::RunJavaScript(const QString& script, std::function<void(const QVariant&)> done) {
   if (done) {

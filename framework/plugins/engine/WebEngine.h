@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "../HTMLEngine.h"
@@ -17,6 +18,7 @@ class WebEngine final : public HTMLEngine {
 
   QWidget* View() override;
   void SetHtml(const QString& html, const QUrl& base) override;
+  void Clear() override;
   void RunJavaScript(const QString& script, std::function<void(const QVariant&)> done) override;
   void Trigger(EditAction action) override;
 
@@ -26,6 +28,7 @@ class WebEngine final : public HTMLEngine {
   // viewer's widget, which outlives the engine.
   std::unique_ptr<QWebEngineProfile> profile_;
   std::unique_ptr<QWebEngineView> view_;
+  std::uint64_t documents_ = 0;  // given to the page so far, the empty ones included
 };
 
 }  // namespace fw

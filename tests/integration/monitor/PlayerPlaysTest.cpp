@@ -1,15 +1,23 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
 
 #include <QString>
+#include <QTimer>
 #include <QVariant>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
 
 #include "EventLoop.h"
 #include "MonitorFixture.h"
+#include "RuntimeSession.h"
 #include "StreamServer.h"
 #include "net/TCPSocket.h"
 #include "plugins/HTMLEngine.h"
 #include "plugins/HTMLViewer.h"
 #include "runtime/Clock.h"
+#include "runtime/Runtime.h"
 #include "ui/CheckBox.h"
 
 namespace {
@@ -69,6 +77,24 @@ class PlayerPlays : public tembrel::test::MonitorTest {
     EXPECT_TRUE(RunUntil([&] { return Now().currentTime > start + 0.5; }, kWatchdogMs)) << "its time advances";
   }
 
+  // The result of `script`, run in the page as it is now.
+  QVariant Evaluate(const QString& script) {
+    QVariant result;
+    bool answered = false;
+    engine->RunJavaScript(script, [&](const QVariant& v) {
+      answered = true;
+      result = v;
+    });
+    RunUntil([&] { return answered; }, kWatchdogMs);
+    return result;
+  }
+
+  static int StreamRequests(const StreamServer& s) {
+    const QList<StreamServer::Request> requests = s.requests();
+    return int(std::count_if(requests.cbegin(), requests.cend(),
+                             [](const StreamServer::Request& r) { return r.path == "/listen"; }));
+  }
+
   StreamServer server;
   fw::HTMLEngine* engine = nullptr;
 };
@@ -105,6 +131,90 @@ TEST_F(PlayerPlays, WithTheBoxClearItWaitsForTheUsersPlay) {
   EXPECT_EQ(Now().currentTime, 0);
   engine->RunJavaScript(QStringLiteral("document.querySelector('audio').play()"), {});  // the user's press
   ExpectPlaying();
+}
+
+// The engine runs in this process, and plays: nothing of it may take over the
+// signals by which the application is asked to end.
+TEST_F(PlayerPlays, WhileItPlaysAQuitSignalEndsTheApplicationAsFileQuitDoes) {
+  GoOnAirWith(StreamServer::Pacing::BurstThenRealTime, true);
+  ExpectPlaying();
+  QTimer::singleShot(0, [] { kill(getpid(), SIGTERM); });
+  tembrel::test::LoopWatchdog watchdog;
+  fw::_RuntimeRun();
+  server.close();
+  engine = nullptr;
+  window = nullptr;
+  EXPECT_EQ(tembrel::test::EndRuntime(), 0);
+}
+
+TEST_F(PlayerPlays, TheWindowKeepsItsNativeWindowWhenThePlayerFirstShows) {
+  QWidget* native = window->_NativeWindow();
+  ASSERT_TRUE(native->isVisible());
+  const WId id = native->winId();
+  const QWindow* handle = native->windowHandle();
+  GoOnAirWith(StreamServer::Pacing::BurstThenRealTime, true);
+  ExpectPlaying();  // the page is shown and drawn
+  EXPECT_EQ(native->windowHandle(), handle) << "the window was made anew";
+  EXPECT_EQ(native->winId(), id);
+}
+
+TEST_F(PlayerPlays, WhilePlayingItsControlsSeeOneTimeUpdateASecondAndNoProgress) {
+  GoOnAirWith(StreamServer::Pacing::BurstThenRealTime, true);
+  ASSERT_TRUE(RunUntil([&] { return Playing(); }, kWatchdogMs));
+  // The page's own listeners, on the element as the controls' are.
+  Evaluate(
+      QStringLiteral("var a = document.querySelector('audio'); window.seen = {timeupdate: 0, progress: 0};"
+                     "['timeupdate', 'progress'].forEach(function (t) {"
+                     "  a.addEventListener(t, function () { window.seen[t]++; }); });"
+                     "window.from = a.currentTime; true"));
+  const double from = Evaluate(QStringLiteral("window.from")).toDouble();
+  ASSERT_TRUE(RunUntil([&] { return Now().currentTime > from + 4; }, kWatchdogMs));
+  const QVariantMap seen = Evaluate(QStringLiteral("window.seen")).toMap();
+  const double played = Now().currentTime - from;
+  EXPECT_GE(seen["timeupdate"].toInt(), 3);
+  EXPECT_LE(seen["timeupdate"].toInt(), int(played) + 1) << "over " << played << " s of playing";
+  EXPECT_EQ(seen["progress"].toInt(), 0);
+}
+
+TEST_F(PlayerPlays, AHiddenPlayerEndsItsStreamAndItsPage) {
+  GoOnAirWith(StreamServer::Pacing::RealTime, true);
+  ExpectPlaying();
+  ASSERT_EQ(server.activeStreams(), 1);
+  server.setRootResponse("HTTP/1.0 404 Not Found");
+  RunNextCheck();
+  ASSERT_FALSE(window->htm_AudioPlayer()->Visible());
+  EXPECT_TRUE(RunUntil([&] { return server.activeStreams() == 0; }, kWatchdogMs)) << "the stream goes on";
+  EXPECT_FALSE(Now().found) << "the page is still there";
+}
+
+TEST_F(PlayerPlays, BackOnTheAirOnlyTheNewPageAsksForTheStream) {
+  GoOnAirWith(StreamServer::Pacing::BurstThenRealTime, true);
+  ExpectPlaying();
+  window->StreamNotAvailable();
+  ASSERT_TRUE(RunUntil([&] { return server.activeStreams() == 0; }, kWatchdogMs));
+
+  // The next page plays from another server; the first one still answers.
+  StreamServer next;
+  ASSERT_TRUE(next.loadMp3(TEMBREL_TONE_MP3));
+  next.setRootResponse("HTTP/1.0 200 OK");
+  ASSERT_TRUE(next.listen());
+  PointAt(next.port());
+  RunNextCheck();
+  ASSERT_TRUE(window->LinkOpen);
+  ExpectPlaying();
+  EXPECT_EQ(StreamRequests(next), 1);
+  EXPECT_EQ(StreamRequests(server), 1) << "the old page came back to life";
+}
+
+TEST_F(PlayerPlays, ShownAgainWithoutANewPageItShowsItsPageAfresh) {
+  GoOnAirWith(StreamServer::Pacing::BurstThenRealTime, true);
+  ExpectPlaying();
+  fw::HTMLViewer& viewer = *window->htm_AudioPlayer();
+  viewer.SetVisible(false);
+  ASSERT_TRUE(RunUntil([&] { return server.activeStreams() == 0; }, kWatchdogMs));
+  viewer.SetVisible(true);
+  ExpectPlaying();
+  EXPECT_EQ(StreamRequests(server), 2);
 }
 
 }  // namespace
