@@ -12,7 +12,7 @@ using tembrel::test::LoopbackServer;
 using tembrel::test::Then;
 
 int main(int argc, char** argv) {
-  bench::MonitorSession session(argc, argv);
+  bench::MonitorSession session(argv[0]);
   const int checks = argc > 1 ? std::atoi(argv[1]) : 50;
   const std::string head = "HTTP/1.0 200 OK\r\nContent-Type: audio/mpeg\r\n\r\n";
   LoopbackServer stream({.reply = head, .then = Then::StreamForever});

@@ -12,7 +12,7 @@
 using tembrel::test::LoopbackServer;
 
 int main(int argc, char** argv) {
-  bench::MonitorSession session(argc, argv);
+  bench::MonitorSession session(argv[0]);
   const int checks = argc > 1 ? std::atoi(argv[1]) : 1000;
   LoopbackServer up({.reply = "HTTP/1.0 200 OK\r\n\r\n"});
   LoopbackServer down({.reply = "HTTP/1.0 404 Not Found\r\n\r\n"});

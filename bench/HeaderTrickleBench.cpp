@@ -149,7 +149,7 @@ Run ReadWithAPlainSocket(const TrickleServer& server) {
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  fw::RuntimeInit(argc, argv);
+  fw::RuntimeInit(argv[0]);
   const std::size_t bytes = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 60000;
   const long gapUs = argc > 2 ? std::atol(argv[2]) : 100;
   Require(bytes + kStatusLine.size() < static_cast<std::size_t>(fw::HTTPSocket::kMaxHeaderBytes),

@@ -16,8 +16,8 @@ constexpr std::int64_t kPeriod = 15000;
 
 }  // namespace
 
-MonitorSession::MonitorSession(int& argc, char** argv) {
-  fw::RuntimeInit(argc, argv);
+MonitorSession::MonitorSession(const char* programName) {
+  fw::RuntimeInit(programName);
   fw::RuntimePerformInitializers(SystemInitializers());
   window_ = win_MainWindow::ImplicitInstance();
   if (!Await([&] { return CheckEnded(); }, 10000)) {

@@ -15,7 +15,7 @@ namespace bench {
 // loopback build settings and the manual clock, its first check ended.
 class MonitorSession {
  public:
-  MonitorSession(int& argc, char** argv);
+  explicit MonitorSession(const char* programName);
   ~MonitorSession();
   MonitorSession(const MonitorSession&) = delete;
   MonitorSession& operator=(const MonitorSession&) = delete;

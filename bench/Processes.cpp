@@ -58,15 +58,17 @@ void ReapOrphans(const std::vector<pid_t>& tree) {
 
 }  // namespace
 
-Child Spawn(const std::string& program) {
+Child Spawn(const std::string& program, const std::vector<std::string>& args) {
   prctl(PR_SET_CHILD_SUBREAPER, 1);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
-  char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
   Child child;
   child.started = Clock::now();
-  const int error = posix_spawn(&child.pid, program.c_str(), &actions, nullptr, argv, environ);
+  const int error = posix_spawn(&child.pid, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   if (error != 0) {
     Note("cannot start %s: %s", program.c_str(), std::strerror(error));
@@ -105,6 +107,21 @@ double CpuSeconds(pid_t pid) {
   timespec t{};
   if (clock_getcpuclockid(pid, &clock) != 0 || clock_gettime(clock, &t) != 0) return NAN;
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+double TreeCpuSeconds(pid_t root) {
+  double seconds = 0;
+  for (pid_t pid : ProcessTree(root)) {
+    const double own = CpuSeconds(pid);
+    if (!std::isnan(own)) seconds += own;
+  }
+  return seconds;
+}
+
+double TreeCpuMsPerMinute(pid_t root, int seconds) {
+  const double before = TreeCpuSeconds(root);
+  RunFor(seconds * 1000);
+  return (TreeCpuSeconds(root) - before) * 1e3 * 60 / seconds;
 }
 
 Memory TreeMemory(pid_t root) {

@@ -15,10 +15,10 @@ struct Child {
   Clock::time_point started{};  // taken just before the fork
 };
 
-// Starts `program` with no arguments and its output on our standard error.
+// Starts `program` with `args` and its output on our standard error.
 // What it starts in turn becomes our child once it is orphaned, so that Stop
 // can end all of it.
-Child Spawn(const std::string& program);
+Child Spawn(const std::string& program, const std::vector<std::string>& args = {});
 // Ends the child, and then whatever it started that is still running.
 void Stop(Child& child);
 
@@ -26,6 +26,10 @@ void Stop(Child& child);
 std::vector<pid_t> ProcessTree(pid_t root);
 // CPU time, user and system, of every thread the process has had so far.
 double CpuSeconds(pid_t pid);
+// The same, summed over the process and its descendants.
+double TreeCpuSeconds(pid_t root);
+// CPU time of the process tree per minute, over `seconds` of the event loop.
+double TreeCpuMsPerMinute(pid_t root, int seconds);
 
 struct Memory {
   long rssKiB = 0;

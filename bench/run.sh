@@ -32,6 +32,16 @@ esac
 logs=$build/bench/logs
 mkdir -p "$logs"
 table=$(mktemp)
+
+# A sound server of our own with a null sink: what the players play is
+# captured from its monitor, not heard.
+sound=$(mktemp -d)
+export XDG_RUNTIME_DIR=$sound PULSE_SERVER=unix:$sound/native
+pulseaudio -n --daemonize=no --exit-idle-time=-1 -L "module-null-sink sink_name=bench" \
+  -L "module-native-protocol-unix socket=$sound/native" >"$logs/pulseaudio.log" 2>&1 &
+pulse=$!
+trap 'kill $pulse 2>/dev/null; rm -rf "$sound" "$table"' EXIT
+for _ in 1 2 3 4 5 6 7 8 9 10; do pactl info >/dev/null 2>&1 && break || sleep 0.5; done
 run() {
   name=$1
   shift
@@ -42,6 +52,7 @@ if [ -n "${BENCH_REAL_BINARY:-}" ]; then
   run bench_startup "$build/bin/tembrel" "$build/bench/bench_baseline"
   run bench_idle "$build/bin/tembrel" "$build/bench/bench_baseline"
   run bench_on_air "$build/bin/tembrel"
+  run bench_playing "$build/bin/tembrel" "$build/bench/bench_bare_view"
 fi
 run bench_check_latency
 run bench_header_scan
@@ -53,4 +64,3 @@ echo "Machine: $(nproc) CPUs, $(sed -n 's/^model name\t*: //p' /proc/cpuinfo | h
   "$(awk '/^MemTotal/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo)," \
   "Linux $(uname -r), Qt $(qtpaths6 --qt-version 2>/dev/null || echo '?'), display Xvfb"
 awk -F'|' '{ printf "%-34s %-36s %s\n", $1, $2, $3 }' "$table"
-rm -f "$table"

@@ -4,14 +4,16 @@
 #   build     compiler, CMake, Ninja, Qt and GoogleTest (the tests are configured with the rest)
 #   run       build, and a font for the window
 #   test      run, and Xvfb with the X tools and the network tools of the end-to-end test, clang-format
-#   bench     test's packages too: the benchmarks run the real binary in the same way
+#   bench     test's packages too: the benchmarks run the real binary in the same way;
+#             and a sound server, whose null sink they listen to
 #   clang     build, and clang-14 with its sanitizer and libFuzzer runtimes (llvm-14 for its symbolizer)
 set -eu
 
-build="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin
+build="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-declarative-dev qt6-webengine-dev libqt6webenginecore6-bin
 libgtest-dev python3"
 run="fonts-dejavu-core"
 test="xvfb xauth iproute2 util-linux x11-apps xdotool clang-format"
+bench="pulseaudio pulseaudio-utils"
 clang="clang-14 libclang-rt-14-dev llvm-14"
 
 wanted=$build
@@ -19,7 +21,8 @@ for set in "$@"; do
   case $set in
   build) ;;
   run) wanted="$wanted $run" ;;
-  test | bench) wanted="$wanted $run $test" ;;
+  test) wanted="$wanted $run $test" ;;
+  bench) wanted="$wanted $run $test $bench" ;;
   clang) wanted="$wanted $run $clang" ;;
   *) echo "install-deps.sh: unknown set '$set' (build, run, test, bench, clang)" >&2; exit 2 ;;
   esac
