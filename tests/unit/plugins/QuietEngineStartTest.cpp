@@ -20,6 +20,7 @@ TEST(QuietEngineStart, DropsOnlyTheNoticesOfTheEnginesLateStart) {
        true},
       {QtWarningMsg, "default", "Attribute Qt::AA_ShareOpenGLContexts must be set before QCoreApplication is created.",
        true},
+      {QtWarningMsg, "default", "No suitable graphics backend found", true},
       {QtInfoMsg, "qt.webenginecontext", "\n\nGL Type: disabled\nSurface Type: DefaultRenderableType\n", true},
       // A real trouble of the engine still shows.
       {QtWarningMsg, "qt.webenginecontext", "GL context creation failed", false},
