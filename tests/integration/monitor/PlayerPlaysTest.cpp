@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <memory>
+#include <optional>
 
 #include "EventLoop.h"
 #include "MonitorFixture.h"
@@ -50,19 +52,19 @@ class PlayerPlays : public tembrel::test::MonitorTest {
     ASSERT_NE(engine, nullptr);
   }
 
+  // Nothing when the page does not answer. An unanswered call is answered
+  // when its page goes, so the answer lands in memory that outlives this call.
   Media Now() {
-    Media media;
-    bool answered = false;
-    engine->RunJavaScript(QStringLiteral("(function () { var a = document.querySelector('audio');"
-                                         " return a ? [a.paused, a.readyState, a.currentTime] : null; })()"),
-                          [&](const QVariant& v) {
-                            answered = true;
-                            QVariantList list = v.toList();
-                            if (list.size() != 3) return;
-                            media = {true, list[0].toBool(), list[1].toInt(), list[2].toDouble()};
-                          });
-    RunUntil([&] { return answered; }, kWatchdogMs);
-    return media;
+    const auto answer = std::make_shared<std::optional<Media>>();
+    engine->RunJavaScript(
+        QStringLiteral("(function () { var a = document.querySelector('audio');"
+                       " return a ? [a.paused, a.readyState, a.currentTime] : null; })()"),
+        [answer](const QVariant& v) {
+          QVariantList list = v.toList();
+          *answer = list.size() == 3 ? Media{true, list[0].toBool(), list[1].toInt(), list[2].toDouble()} : Media{};
+        });
+    RunUntil([&] { return answer->has_value(); }, kWatchdogMs);
+    return answer->value_or(Media{});
   }
 
   bool Playing() {
