@@ -15,13 +15,6 @@ namespace {
 
 constexpr int kSettleMs = 10000;
 
-// The server's next answer to a check is `statusLine`; returns once a check has had it.
-bool AnswerNextCheck(StreamServer& server, const QByteArray& statusLine) {
-  server.setRootResponse(statusLine);
-  const auto requests = server.requests().size();
-  return bench::Await([&] { return server.requests().size() > requests; }, 30000).has_value();
-}
-
 std::string Figures(double cpuMsPerMinute, const bench::Memory& memory) {
   return bench::Format("%.1f ms/min; %s; %d processes", cpuMsPerMinute, bench::Describe(memory).c_str(),
                        memory.processes);
@@ -56,18 +49,18 @@ int main(int argc, char** argv) {
   const double offCpu = bench::TreeCpuMsPerMinute(child.pid, seconds);
   const bench::Memory off = bench::TreeMemory(child.pid);
 
-  if (!AnswerNextCheck(server, "HTTP/1.0 200 OK")) return fail("no check went on the air");
+  if (!bench::AnswerNextCheck(server, "HTTP/1.0 200 OK")) return fail("no check went on the air");
   if (!bench::Await([&] { return server.activeStreams() > 0; }, 60000)) return fail("the player took no stream");
   bench::RunFor(kSettleMs);
   const bench::Memory paused = bench::TreeMemory(child.pid);
 
   if (!bench::TickStartPlayingBox()) return fail("the box could not be ticked");
-  if (!AnswerNextCheck(server, "HTTP/1.0 404 Not Found")) return fail("no check went off the air");
-  if (!AnswerNextCheck(server, "HTTP/1.0 200 OK")) return fail("no check went on the air again");
+  if (!bench::AnswerNextCheck(server, "HTTP/1.0 404 Not Found")) return fail("no check went off the air");
+  if (!bench::AnswerNextCheck(server, "HTTP/1.0 200 OK")) return fail("no check went on the air again");
   const std::optional<bench::Playing> playing = bench::MeasurePlaying(child, server, seconds);
   if (!playing) return fail("the player took no stream the second time");
 
-  if (!AnswerNextCheck(server, "HTTP/1.0 404 Not Found")) return fail("no check went off the air again");
+  if (!bench::AnswerNextCheck(server, "HTTP/1.0 404 Not Found")) return fail("no check went off the air again");
   const bench::Clock::time_point hidden = bench::Clock::now();
   const auto closed = bench::Await([&] { return server.activeStreams() == 0; }, 60000);
   if (!closed) return fail("the hidden player kept its stream for a minute");

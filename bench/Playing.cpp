@@ -33,11 +33,16 @@ std::string Describe(const Playing& playing) {
                 playing.memory.processes, Describe(playing.sound).c_str());
 }
 
+bool AnswerNextCheck(StreamServer& server, const QByteArray& statusLine) {
+  server.setRootResponse(statusLine);
+  const auto requests = server.requests().size();
+  return Await([&] { return server.requests().size() > requests; }, 30000).has_value();
+}
+
 std::optional<Child> StartTembrelToPlay(const std::string& tembrel, StreamServer& server) {
-  server.setRootResponse("HTTP/1.0 404 Not Found");
+  // The server answers in this thread's event loop: none before the call below.
   Child child = Spawn(tembrel);
-  const auto checks = server.requests().size();
-  if (!Await([&] { return server.requests().size() > checks; }, 30000) || !TickStartPlayingBox()) {
+  if (!AnswerNextCheck(server, "HTTP/1.0 404 Not Found") || !TickStartPlayingBox()) {
     Note("tembrel's window was not found, or its box could not be ticked");
     Stop(child);
     return std::nullopt;

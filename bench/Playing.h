@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,10 @@ std::optional<Playing> MeasurePlaying(const Child& child, const StreamServer& se
 
 // "1520 ms/min; PSS ..., RSS ...; 4 processes; sound: 440 Hz, RMS 0.34"
 std::string Describe(const Playing& playing);
+
+// The server's next answer to a check is `statusLine`; true once a check has
+// had it, false when none came within 30 s.
+bool AnswerNextCheck(StreamServer& server, const QByteArray& statusLine);
 
 // Tembrel started off the air, its "Start Playing" box ticked by a click,
 // and then the server on the air: it plays once its next check finds it.
